@@ -22,6 +22,7 @@ public:
 QZ_DECLARE_EXCEPTION(EStreamError, Exception)       // stream reads, writes and seeks
 QZ_DECLARE_EXCEPTION(EFOpenError, EStreamError)     // a file that cannot be opened
 QZ_DECLARE_EXCEPTION(EReadError, EStreamError)      // damaged data: bitmaps, form descriptions
+QZ_DECLARE_EXCEPTION(EClassNotFound, EReadError)    // a form description names an unknown class
 QZ_DECLARE_EXCEPTION(EWriteError, EStreamError)
 QZ_DECLARE_EXCEPTION(EListError, Exception)         // list index out of bounds
 QZ_DECLARE_EXCEPTION(EConvertError, Exception)      // text that is no number

@@ -1,0 +1,129 @@
+#include "app/CommandLine.h"
+
+#include <ostream>
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "用法：qzviewer --report [--no-header-check] 文件...\n"
+    "      qzviewer --help\n"
+    "分析文件的可执行头部，把每个文件的报告逐行写到标准输出，文件之间空一行。\n"
+    "  --report            分析列出的文件\n"
+    "  --no-header-check   不做文件头部分析，只报告文件位置和长度\n"
+    "  --help, -h          显示本说明\n"
+    "  --                  其后的参数都是文件名\n"
+    "退出码：0 每个文件都通过检查；1 有文件可能经过捆绑；\n"
+    "        2 有文件头检测失败或无法读取（1 优先于 2）；3 用法错误。\n"
+    "        不做文件头部分析时：0 每个文件都能读取；2 有文件无法读取。\n"
+    "不带参数时打开主窗口。\n";
+
+CommandLine Refused(std::string error)
+{
+    CommandLine command;
+    command.Mode = CommandMode::UsageError;
+    command.Error = std::move(error);
+    return command;
+}
+
+// Higher ranks are more alarming and decide the exit code.
+int Rank(ExitCode code)
+{
+    switch (code) {
+    case ExitCode::Passed: return 0;
+    case ExitCode::CheckFailed: return 1;
+    case ExitCode::MayBeBound: return 2;
+    case ExitCode::Usage: return 3;
+    }
+    return 0;
+}
+
+ExitCode ExitCodeOf(const AnalysisReport& report)
+{
+    switch (report.Verdict) {
+    case HeaderVerdict::MayBeBound: return ExitCode::MayBeBound;
+    case HeaderVerdict::Failed: return ExitCode::CheckFailed;
+    case HeaderVerdict::Passed: return ExitCode::Passed;
+    case HeaderVerdict::NotChecked: break;
+    }
+    return report.Readable ? ExitCode::Passed : ExitCode::CheckFailed;
+}
+
+int RunReport(const CommandLine& command, std::ostream& out, std::ostream& err)
+{
+    ExitCode worst = ExitCode::Passed;
+    bool first = true;
+    for (const std::string& path : command.Files) {
+        const AnalysisReport report = AnalyseFile(path, command.Check);
+        if (!report.Readable)
+            err << "qzviewer: 无法读取文件：" << path << '\n';
+        if (!first)
+            out << '\n';
+        first = false;
+        for (const std::string& line : report.Lines)
+            out << line << '\n';
+        const ExitCode code = ExitCodeOf(report);
+        if (Rank(code) > Rank(worst))
+            worst = code;
+    }
+    out.flush();
+    return static_cast<int>(worst);
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(std::span<const char* const> args)
+{
+    CommandLine command;
+    if (args.empty())
+        return command;
+    bool report = false;
+    bool options = true;
+    for (const char* raw : args) {
+        const std::string_view arg = raw;
+        if (options && (arg == "--help" || arg == "-h")) {
+            command.Mode = CommandMode::Help;
+            return command;
+        }
+        if (options && arg == "--report")
+            report = true;
+        else if (options && arg == "--no-header-check")
+            command.Check = HeaderCheck::Off;
+        else if (options && arg == "--")
+            options = false;
+        else if (options && arg.size() > 1 && arg[0] == '-')
+            return Refused("未知选项：" + std::string(arg));
+        else if (arg.empty())
+            return Refused("文件名不能为空");
+        else
+            command.Files.emplace_back(arg);
+    }
+    if (!report)
+        return Refused("缺少 --report");
+    if (command.Files.empty())
+        return Refused("没有给出要分析的文件");
+    command.Mode = CommandMode::Report;
+    return command;
+}
+
+std::string_view UsageText()
+{
+    return kUsage;
+}
+
+int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& err)
+{
+    switch (command.Mode) {
+    case CommandMode::Help:
+        out << UsageText();
+        return static_cast<int>(ExitCode::Passed);
+    case CommandMode::Report:
+        return RunReport(command, out, err);
+    case CommandMode::Window:
+    case CommandMode::UsageError:
+        break;
+    }
+    if (!command.Error.empty())
+        err << "qzviewer: " << command.Error << '\n';
+    err << UsageText();
+    return static_cast<int>(ExitCode::Usage);
+}

@@ -1,0 +1,82 @@
+#include "app/SignatureSearch.h"
+
+#include <bit>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kChunk = 64;  // bytes tested per step
+
+// GCC and Clang vector extensions: one source that compiles to SSE2, AVX2 or
+// the target's own vectors. A comparison gives 0xFF in each matching byte.
+using Bytes32 = std::uint8_t __attribute__((vector_size(32)));
+using Words32 = std::uint64_t __attribute__((vector_size(32)));
+
+// The first matching byte's index within a word of comparison lanes.
+inline std::size_t FirstLane(std::uint64_t word)
+{
+    if constexpr (std::endian::native == std::endian::little)
+        return static_cast<std::size_t>(std::countr_zero(word)) / 8;
+    else
+        return static_cast<std::size_t>(std::countl_zero(word)) / 8;
+}
+
+// The index of the first 'M' in p[0..63] followed by a 'Z', or kChunk (reads
+// p[0..64]). Vectors stay local: passing them between functions would tie
+// the code to one instruction set's calling convention.
+inline std::size_t FirstPairInChunk(const std::uint8_t* p)
+{
+    Bytes32 loHere;
+    Bytes32 loNext;
+    Bytes32 hiHere;
+    Bytes32 hiNext;
+    std::memcpy(&loHere, p, sizeof loHere);
+    std::memcpy(&loNext, p + 1, sizeof loNext);
+    std::memcpy(&hiHere, p + 32, sizeof hiHere);
+    std::memcpy(&hiNext, p + 33, sizeof hiNext);
+    const auto lo = reinterpret_cast<Words32>((loHere == 'M') & (loNext == 'Z'));
+    const auto hi = reinterpret_cast<Words32>((hiHere == 'M') & (hiNext == 'Z'));
+    const Words32 any = lo | hi;
+    if ((any[0] | any[1] | any[2] | any[3]) == 0)
+        return kChunk;
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (lo[k] != 0)
+            return k * 8 + FirstLane(lo[k]);
+    }
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (hi[k] != 0)
+            return 32 + k * 8 + FirstLane(hi[k]);
+    }
+    return kChunk;
+}
+
+// Built twice, the AVX2 build is picked on processors that have it; the
+// default one is SSE2.
+#if defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+std::size_t FindPair(const std::uint8_t* data, std::size_t from, std::size_t size)
+{
+    if (size < 2 || from >= size - 1)
+        return size;
+    std::size_t i = from;
+    for (; i + kChunk + 1 <= size; i += kChunk) {
+        const std::size_t at = FirstPairInChunk(data + i);
+        if (at < kChunk)
+            return i + at;
+    }
+    for (; i + 1 < size; ++i) {
+        if (data[i] == 'M' && data[i + 1] == 'Z')
+            return i;
+    }
+    return size;
+}
+
+} // namespace
+
+// Clang emits the processor dispatch only where the function is called, so
+// the public function calls the built-twice one in this file.
+std::size_t FindSignatureMZ(const std::uint8_t* data, std::size_t from, std::size_t size)
+{
+    return FindPair(data, from, size);
+}

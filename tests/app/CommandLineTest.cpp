@@ -1,0 +1,182 @@
+// The command line: argument parsing, output and exit codes, and one run of
+// the real program.
+
+#include "app/CommandLine.h"
+#include "tests/app/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+using Args = std::vector<const char*>;
+
+struct ParseCase {
+    const char* Name;
+    Args Arguments;
+    CommandMode Mode;
+    HeaderCheck Check = HeaderCheck::On;
+    std::vector<std::string> Files = {};
+};
+
+class CommandLineParse : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(CommandLineParse, GivesModeSwitchAndFiles)
+{
+    const ParseCase& c = GetParam();
+    const CommandLine command = ParseCommandLine(c.Arguments);
+    EXPECT_EQ(command.Mode, c.Mode);
+    if (c.Mode == CommandMode::Report) {
+        EXPECT_EQ(command.Check, c.Check);
+        EXPECT_EQ(command.Files, c.Files);
+    } else if (c.Mode == CommandMode::UsageError) {
+        EXPECT_FALSE(command.Error.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineParse, testing::Values(
+    ParseCase{"NoneOpensTheWindow", {}, CommandMode::Window},
+    ParseCase{"Help", {"--help"}, CommandMode::Help},
+    ParseCase{"ShortHelp", {"-h"}, CommandMode::Help},
+    ParseCase{"HelpWinsOverAReport", {"--report", "a.exe", "--help"}, CommandMode::Help},
+    ParseCase{"Report", {"--report", "a.exe", "b.exe"}, CommandMode::Report, HeaderCheck::On, {"a.exe", "b.exe"}},
+    ParseCase{"NoHeaderCheck", {"--report", "--no-header-check", "a.exe"}, CommandMode::Report, HeaderCheck::Off, {"a.exe"}},
+    ParseCase{"OptionsInAnyOrder", {"--no-header-check", "a.exe", "--report"}, CommandMode::Report, HeaderCheck::Off, {"a.exe"}},
+    ParseCase{"DashDashEndsOptions", {"--report", "--", "--help", "-x"}, CommandMode::Report, HeaderCheck::On, {"--help", "-x"}},
+    ParseCase{"LoneDashIsAFileName", {"--report", "-"}, CommandMode::Report, HeaderCheck::On, {"-"}},
+    ParseCase{"ReportWithoutFiles", {"--report"}, CommandMode::UsageError},
+    ParseCase{"FilesWithoutReport", {"a.exe"}, CommandMode::UsageError},
+    ParseCase{"UnknownOption", {"--report", "--bogus", "a.exe"}, CommandMode::UsageError},
+    ParseCase{"EmptyFileName", {"--report", ""}, CommandMode::UsageError}),
+    [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.Name); });
+
+struct RunResult {
+    int Code = -1;
+    std::string Out;
+    std::string Err;
+};
+
+RunResult RunWith(const Args& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunCommandLine(ParseCommandLine(args), out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::string Sample(const char* name)
+{
+    return SourcePath(std::string("resources/samples/") + name);
+}
+
+TEST(CommandLine, HelpGoesToStandardOutput)
+{
+    const RunResult run = RunWith({"--help"});
+    EXPECT_EQ(run.Code, 0);
+    EXPECT_EQ(run.Out, UsageText());
+    EXPECT_TRUE(run.Err.empty());
+}
+
+TEST(CommandLine, AUsageErrorExplainsAndShowsTheUsageOnStandardError)
+{
+    const RunResult run = RunWith({"--report", "--bogus"});
+    EXPECT_EQ(run.Code, static_cast<int>(ExitCode::Usage));
+    EXPECT_TRUE(run.Out.empty());
+    EXPECT_NE(run.Err.find("--bogus"), std::string::npos);
+    EXPECT_NE(run.Err.find(UsageText()), std::string::npos);
+}
+
+TEST(CommandLine, ReportsAreSeparatedByABlankLine)
+{
+    const std::string tiny = Sample("tiny.exe");
+    const std::string notes = Sample("notes.txt");
+    const RunResult run = RunWith({"--report", "--no-header-check", tiny.c_str(), notes.c_str()});
+    EXPECT_EQ(run.Out,
+        "开始分析...\n文件位置：" + tiny + "\n文件长度：448Byte(s)\n\n分析全部结束\n"
+        "\n"
+        "开始分析...\n文件位置：" + notes + "\n文件长度：499Byte(s)\n\n分析全部结束\n");
+    EXPECT_EQ(run.Code, 0);
+}
+
+TEST(CommandLine, AnUnreadableFileIsReportedAndTheRunGoesOn)
+{
+    const std::string missing = Sample("missing.exe");
+    const std::string tiny = Sample("tiny.exe");
+    const RunResult run = RunWith({"--report", missing.c_str(), tiny.c_str()});
+    EXPECT_NE(run.Out.find("文件长度：0Byte(s)\n\n文件头部分析...\n可执行头部数：0个\n文件头检测失败！\n"), std::string::npos);
+    EXPECT_NE(run.Out.find("可执行头部数：1个"), std::string::npos);
+    EXPECT_NE(run.Err.find(missing), std::string::npos);
+    EXPECT_EQ(run.Code, static_cast<int>(ExitCode::CheckFailed));
+}
+
+struct ExitCase {
+    const char* Name;
+    std::vector<const char*> Samples;
+    HeaderCheck Check;
+    ExitCode Expected;
+};
+
+class CommandLineExit : public testing::TestWithParam<ExitCase> {};
+
+TEST_P(CommandLineExit, TheMostAlarmingFindingDecides)
+{
+    const ExitCase& c = GetParam();
+    std::vector<std::string> paths;
+    for (const char* sample : c.Samples)
+        paths.push_back(Sample(sample));
+    Args args{"--report"};
+    if (c.Check == HeaderCheck::Off)
+        args.push_back("--no-header-check");
+    for (const std::string& path : paths)
+        args.push_back(path.c_str());
+    EXPECT_EQ(RunWith(args).Code, static_cast<int>(c.Expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, CommandLineExit, testing::Values(
+    ExitCase{"OnePassed", {"tiny.exe"}, HeaderCheck::On, ExitCode::Passed},
+    ExitCase{"Bound", {"bound.exe"}, HeaderCheck::On, ExitCode::MayBeBound},
+    ExitCase{"NoHeader", {"notes.txt"}, HeaderCheck::On, ExitCode::CheckFailed},
+    ExitCase{"Missing", {"missing.exe"}, HeaderCheck::On, ExitCode::CheckFailed},
+    ExitCase{"PassedAndBound", {"tiny.exe", "bound.exe"}, HeaderCheck::On, ExitCode::MayBeBound},
+    ExitCase{"BoundOutranksFailed", {"notes.txt", "bound.exe"}, HeaderCheck::On, ExitCode::MayBeBound},
+    ExitCase{"BoundOutranksMissing", {"bound.exe", "missing.exe"}, HeaderCheck::On, ExitCode::MayBeBound},
+    ExitCase{"FailedOutranksPassed", {"tiny.exe", "notes.txt"}, HeaderCheck::On, ExitCode::CheckFailed},
+    ExitCase{"UncheckedReadable", {"bound.exe", "notes.txt"}, HeaderCheck::Off, ExitCode::Passed},
+    ExitCase{"UncheckedMissing", {"tiny.exe", "missing.exe"}, HeaderCheck::Off, ExitCode::CheckFailed}),
+    [](const testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.Name); });
+
+// Runs the real program through the shell; standard error joins the output.
+RunResult RunProgram(const std::string& arguments)
+{
+    const std::string command = std::string("'") + QZ_VIEWER + "' " + arguments + " 2>&1";
+    RunResult run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.Out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST(CommandLineProgram, ReportsTheSamplesAndExitsWithTheVerdict)
+{
+    const RunResult run = RunProgram("--report '" + Sample("bound.exe") + "'");
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_NE(run.Out.find("可执行头部数：2个\n文件可能经过捆绑，请小心使用！\n\n分析全部结束\n"), std::string::npos);
+}
+
+TEST(CommandLineProgram, WithoutArgumentsItSaysTheWindowIsMissing)
+{
+    const RunResult run = RunProgram("");
+    EXPECT_EQ(run.Code, 3);
+    EXPECT_NE(run.Out.find("--report"), std::string::npos);
+}
+
+} // namespace
