@@ -53,14 +53,19 @@ bool FileScanSource::InHole(std::uint64_t pos, std::size_t size)
 {
     if (pos < m_dataEnd)
         return false;
+    if (pos + size <= m_holeEnd)
+        return true;
     const off_t data = lseek(m_fd, static_cast<off_t>(pos), SEEK_DATA);
     if (data < 0) {
-        if (errno == ENXIO)
-            return true;  // no data from pos to the end
-        m_dataEnd = kNoLimit;  // the file system does not tell: read everything
-        return false;
+        if (errno != ENXIO) {
+            m_dataEnd = kNoLimit;  // the file system does not tell: read everything
+            return false;
+        }
+        m_holeEnd = m_limit;  // no data from pos to the end
+        return true;
     }
-    if (static_cast<std::uint64_t>(data) - pos >= size)
+    m_holeEnd = static_cast<std::uint64_t>(data);
+    if (m_holeEnd - pos >= size)
         return true;
     const off_t hole = lseek(m_fd, data, SEEK_HOLE);
     m_dataEnd = hole < 0 ? kNoLimit : static_cast<std::uint64_t>(hole);

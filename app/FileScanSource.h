@@ -31,6 +31,7 @@ private:
     int m_fd = -1;
     std::uint64_t m_limit = 0;
     std::uint64_t m_dataEnd = 0;  // the data run holding the last block ends here
+    std::uint64_t m_holeEnd = 0;  // the hole holding the last zero block ends here
     std::vector<std::uint8_t> m_block;
     ScanWindow m_window;
     std::vector<std::uint8_t> m_lookup;

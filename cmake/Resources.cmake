@@ -67,7 +67,7 @@ function(qz_embed_resources target)
   if(EXISTS "${list_file}")
     file(READ "${list_file}" old)
   endif()
-  if(NOT old STREQUAL listed)
+  if(NOT EXISTS "${list_file}" OR NOT old STREQUAL listed)
     file(WRITE "${list_file}" "${listed}")
   endif()
 
