@@ -28,19 +28,19 @@ struct GlyphSource {
 }  // namespace
 
 struct Font::Impl {
-    Impl(const FontSpec& spec, const FontSources& sources) : Spec(spec), Sources(sources)
+    Impl(const FontDesc& desc, const FontSources& sources) : Desc(desc), Sources(sources)
     {
-        const std::string_view alias = FontAliasFor(spec.Name);
+        const std::string_view alias = FontAliasFor(desc.Name);
         const FaceLocation location =
-            Sources.Matcher->Match({alias.empty() ? std::string_view(spec.Name) : alias, spec.Bold, spec.Italic});
+            Sources.Matcher->Match({alias.empty() ? std::string_view(desc.Name) : alias, desc.Bold, desc.Italic});
         Main = SlotFor(Sources.Faces->Open(location.Path, location.Index));
-        Scale = ScaleFont(*Main.Face, spec.Height);
+        Scale = ScaleFont(*Main.Face, desc.Height);
     }
 
     // Synthesises what the face lacks of the requested style.
     [[nodiscard]] FaceSlot SlotFor(std::shared_ptr<FontFace> face) const
     {
-        const GlyphSynthesis synthesis{Spec.Bold && !face->IsBold(), Spec.Italic && !face->IsItalic()};
+        const GlyphSynthesis synthesis{Desc.Bold && !face->IsBold(), Desc.Italic && !face->IsItalic()};
         return {std::move(face), synthesis};
     }
 
@@ -90,7 +90,7 @@ struct Font::Impl {
         return glyph;
     }
 
-    FontSpec Spec;
+    FontDesc Desc;
     FontSources Sources;
     FaceSlot Main;
     FontScale Scale;
@@ -108,11 +108,11 @@ FaceInfo InfoOf(const FaceSlot& slot)
 
 }  // namespace
 
-Font::Font(const FontSpec& spec, const FontSources& sources) : m_impl(std::make_unique<Impl>(spec, sources)) {}
+Font::Font(const FontDesc& desc, const FontSources& sources) : m_impl(std::make_unique<Impl>(desc, sources)) {}
 
 Font::~Font() = default;
 
-const FontSpec& Font::Spec() const { return m_impl->Spec; }
+const FontDesc& Font::Desc() const { return m_impl->Desc; }
 
 const TTextMetric& Font::Metrics() const { return m_impl->Scale.Metrics; }
 

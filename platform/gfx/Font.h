@@ -5,7 +5,7 @@
 // such as Chinese text in a Latin face, comes from the first fallback face
 // that has it. Fonts are made by a FontLibrary.
 
-#include "platform/gfx/FontSpec.h"
+#include "platform/gfx/FontDesc.h"
 #include "platform/gfx/Glyph.h"
 #include "platform/gfx/TextMetric.h"
 
@@ -24,13 +24,13 @@ struct FaceInfo {
 
 class Font {
 public:
-    // Throws EOutOfResources when no face can be opened for spec.
-    Font(const FontSpec& spec, const FontSources& sources);
+    // Throws EOutOfResources when no face can be opened for desc.
+    Font(const FontDesc& desc, const FontSources& sources);
     ~Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
-    [[nodiscard]] const FontSpec& Spec() const;
+    [[nodiscard]] const FontDesc& Desc() const;
     [[nodiscard]] const TTextMetric& Metrics() const;
     [[nodiscard]] const FontDecorations& Decorations() const;
     [[nodiscard]] int EmSize() const;  // pixels

@@ -10,7 +10,7 @@ namespace {
 constexpr std::size_t kMaxCachedFonts = 64;
 
 struct SpecLess {
-    bool operator()(const FontSpec& a, const FontSpec& b) const
+    bool operator()(const FontDesc& a, const FontDesc& b) const
     {
         return std::tie(a.Name, a.Height, a.Bold, a.Italic, a.Underline, a.StrikeOut) <
                std::tie(b.Name, b.Height, b.Bold, b.Italic, b.Underline, b.StrikeOut);
@@ -21,7 +21,7 @@ struct SpecLess {
 
 struct FontLibrary::Impl {
     FontSources Sources{std::make_shared<FontFaceCache>(), std::make_shared<FontMatcher>()};
-    std::map<FontSpec, std::shared_ptr<const Font>, SpecLess> Fonts;
+    std::map<FontDesc, std::shared_ptr<const Font>, SpecLess> Fonts;
 
     // Drops the fonts nobody else holds; if all are held, forgets them all
     // (their holders keep them alive).
@@ -43,18 +43,18 @@ FontLibrary& FontLibrary::Default()
     return library;
 }
 
-std::shared_ptr<const Font> FontLibrary::GetFont(const FontSpec& spec)
+std::shared_ptr<const Font> FontLibrary::GetFont(const FontDesc& desc)
 {
-    if (const auto it = m_impl->Fonts.find(spec); it != m_impl->Fonts.end()) return it->second;
-    auto font = std::make_shared<const Font>(spec, m_impl->Sources);
+    if (const auto it = m_impl->Fonts.find(desc); it != m_impl->Fonts.end()) return it->second;
+    auto font = std::make_shared<const Font>(desc, m_impl->Sources);
     m_impl->MakeRoom();
-    m_impl->Fonts.emplace(spec, font);
+    m_impl->Fonts.emplace(desc, font);
     return font;
 }
 
 std::string FontLibrary::ResolveFamily(std::string_view name)
 {
-    FontSpec spec;
-    spec.Name = std::string(name);
-    return GetFont(spec)->MainFace().Family;
+    FontDesc desc;
+    desc.Name = std::string(name);
+    return GetFont(desc)->MainFace().Family;
 }

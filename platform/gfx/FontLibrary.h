@@ -4,7 +4,7 @@
 // uses Default().
 
 #include "platform/gfx/Font.h"
-#include "platform/gfx/FontSpec.h"
+#include "platform/gfx/FontDesc.h"
 
 #include <memory>
 #include <string>
@@ -21,10 +21,10 @@ public:
     // The process-wide instance, made on first use.
     static FontLibrary& Default();
 
-    // The same spec gives the same font while it stays in the bounded
+    // The same desc gives the same font while it stays in the bounded
     // cache. A font outlives the library if its holder keeps it.
     // Throws EOutOfResources when no installed face matches.
-    [[nodiscard]] std::shared_ptr<const Font> GetFont(const FontSpec& spec);
+    [[nodiscard]] std::shared_ptr<const Font> GetFont(const FontDesc& desc);
 
     // The installed family a font name draws with.
     [[nodiscard]] std::string ResolveFamily(std::string_view name);

@@ -1,7 +1,7 @@
 #include "platform/gfx/FontScale.h"
 
 #include "platform/gfx/FontFace.h"
-#include "platform/gfx/FontSpec.h"
+#include "platform/gfx/FontDesc.h"
 
 #include FT_TRUETYPE_TABLES_H
 
@@ -81,7 +81,7 @@ FontDecorations DecorationsOf(const DesignMetrics& d, const TTextMetric& m, int 
 FontScale ScaleFont(const FontFace& face, int height)
 {
     const DesignMetrics d = DesignMetricsOf(face.Face());
-    const int requested = height == 0 ? FontSpec::kDefaultCellHeight
+    const int requested = height == 0 ? FontDesc::kDefaultCellHeight
                                       : int(std::min<long long>(std::llabs(height), FontScale::kMaxPixelHeight));
     FontScale s;
     TTextMetric& m = s.Metrics;

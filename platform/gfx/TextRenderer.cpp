@@ -57,8 +57,8 @@ void DrawTextRun(PixelBuffer& buffer, TPoint origin, const TextRun& run, const F
     const auto drawLine = [&](int left, int width, int top, int thickness) {
         buffer.Fill(TRect::FromSize(origin.X + left, origin.Y + top, width, thickness).Intersected(area), ink);
     };
-    if (font.Spec().Underline) drawLine(0, run.Width, lines.UnderlineTop, lines.UnderlineThickness);
-    if (font.Spec().StrikeOut) drawLine(0, run.Width, lines.StrikeOutTop, lines.StrikeOutThickness);
+    if (font.Desc().Underline) drawLine(0, run.Width, lines.UnderlineTop, lines.UnderlineThickness);
+    if (font.Desc().StrikeOut) drawLine(0, run.Width, lines.StrikeOutTop, lines.StrikeOutThickness);
     for (const TextRunItem& item : run.Items) {
         if (item.Accelerator) drawLine(item.X, item.Advance, lines.UnderlineTop, lines.UnderlineThickness);
     }

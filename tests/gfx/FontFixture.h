@@ -11,7 +11,7 @@
 
 class FontFixture : public ::testing::Test {
 protected:
-    [[nodiscard]] std::shared_ptr<const Font> FontOf(const FontSpec& spec) { return m_fonts.GetFont(spec); }
+    [[nodiscard]] std::shared_ptr<const Font> FontOf(const FontDesc& desc) { return m_fonts.GetFont(desc); }
     [[nodiscard]] std::shared_ptr<const Font> DialogFont() { return FontOf({.Name = "MS Sans Serif", .Height = -11}); }
 
     FontLibrary m_fonts;

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
     Heights, FontHeight,
     ::testing::Values(HeightCase{-11, 0, 11}, HeightCase{-8, 0, 8}, HeightCase{-1, 0, 1}, HeightCase{-24, 0, 24},
                       HeightCase{13, 13, 0}, HeightCase{9, 9, 0}, HeightCase{1, 1, 0}, HeightCase{30, 30, 0},
-                      HeightCase{0, FontSpec::kDefaultCellHeight, 0},
+                      HeightCase{0, FontDesc::kDefaultCellHeight, 0},
                       HeightCase{INT_MIN, 0, FontScale::kMaxPixelHeight},
                       HeightCase{INT_MAX, FontScale::kMaxPixelHeight, 0}));
 

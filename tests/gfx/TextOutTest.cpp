@@ -127,7 +127,7 @@ TEST_F(TextOutDrawing, SystemColoursAreResolved)
 
 struct DecorationCase {
     const char* Name;
-    FontSpec Spec;
+    FontDesc Desc;
 };
 
 void PrintTo(const DecorationCase& c, std::ostream* os) { *os << c.Name; }
@@ -137,15 +137,15 @@ class TextDecoration : public FontFixture, public ::testing::WithParamInterface<
 // The decorated text is the plain text plus one full-width line of ink.
 TEST_P(TextDecoration, AddsALineAcrossTheWholeText)
 {
-    const FontSpec& spec = GetParam().Spec;
-    const auto decorated = FontOf(spec);
-    const auto plain = FontOf({.Name = spec.Name, .Height = spec.Height});
+    const FontDesc& desc = GetParam().Desc;
+    const auto decorated = FontOf(desc);
+    const auto plain = FontOf({.Name = desc.Name, .Height = desc.Height});
     const std::string_view text = "ab 专c";
     const PixelBuffer with = Drawn(*decorated, text, {.Color = clBlack});
     const PixelBuffer without = Drawn(*plain, text, {.Color = clBlack});
     const FontDecorations& d = decorated->Decorations();
-    const int top = spec.Underline ? d.UnderlineTop : d.StrikeOutTop;
-    const int thickness = spec.Underline ? d.UnderlineThickness : d.StrikeOutThickness;
+    const int top = desc.Underline ? d.UnderlineTop : d.StrikeOutTop;
+    const int thickness = desc.Underline ? d.UnderlineThickness : d.StrikeOutThickness;
     const TRect line = TRect::FromSize(kOrigin.X, kOrigin.Y + top, TextExtent(*plain, text).cx, thickness);
     for (int y = 0; y < with.Height(); ++y)
         for (int x = 0; x < with.Width(); ++x)

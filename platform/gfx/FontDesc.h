@@ -9,7 +9,7 @@
 
 #include <string>
 
-struct FontSpec {
+struct FontDesc {
     static constexpr int kDefaultCellHeight = 13;  // pixels
 
     std::string Name = "MS Sans Serif";
@@ -19,5 +19,5 @@ struct FontSpec {
     bool Underline = false;
     bool StrikeOut = false;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontDesc&) const = default;
 };
