@@ -6,10 +6,12 @@ namespace {
 
 constexpr std::string_view kUsage =
     "用法：qzviewer --report [--no-header-check] 文件...\n"
+    "      qzviewer --screenshot 图片.png\n"
     "      qzviewer --help\n"
     "分析文件的可执行头部，把每个文件的报告逐行写到标准输出，文件之间空一行。\n"
     "  --report            分析列出的文件\n"
     "  --no-header-check   不做文件头部分析，只报告文件位置和长度\n"
+    "  --screenshot 图片    不打开显示器，把主窗口画成 PNG 图片\n"
     "  --help, -h          显示本说明\n"
     "  --                  其后的参数都是文件名\n"
     "退出码：0 每个文件都通过检查；1 有文件可能经过捆绑；\n"
@@ -76,6 +78,13 @@ CommandLine ParseCommandLine(std::span<const char* const> args)
     CommandLine command;
     if (args.empty())
         return command;
+    if (std::string_view(args[0]) == "--screenshot") {
+        if (args.size() != 2 || std::string_view(args[1]).empty())
+            return Refused("--screenshot 需要且只需要一个图片文件名");
+        command.Mode = CommandMode::Screenshot;
+        command.Files.emplace_back(args[1]);
+        return command;
+    }
     bool report = false;
     bool options = true;
     for (const char* raw : args) {
@@ -119,6 +128,7 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
     case CommandMode::Report:
         return RunReport(command, out, err);
     case CommandMode::Window:
+    case CommandMode::Screenshot:
     case CommandMode::UsageError:
         break;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The command line: `qzviewer --report [--no-header-check] FILE...` prints
-// the report of each file; without arguments the program opens its window.
+// the report of each file; `qzviewer --screenshot FILE.png` draws the main
+// window off screen into a picture; without arguments the program opens its
+// window.
 
 #include "app/AnalysisReport.h"
 
@@ -26,6 +28,7 @@ enum class CommandMode {
     Window,      // no arguments
     Help,
     Report,
+    Screenshot,  // Files holds the one picture to write
     UsageError,
 };
 
@@ -42,5 +45,5 @@ CommandLine ParseCommandLine(std::span<const char* const> args);
 std::string_view UsageText();
 
 // Runs a help, report or refused command line and returns the exit code; the
-// window is the caller's.
+// window and the screenshot are the caller's.
 int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& err);

@@ -1,25 +1,60 @@
-// qzviewer: the analyser's start-up. With arguments it runs the command line;
-// without, it opens the main window.
+// qzviewer: the analyser's entry. With arguments it runs the command line;
+// without, it opens the main window on the desktop.
 
 #include "app/CommandLine.h"
+#include "app/StartUp.h"
+#include "platform/core/Exception.h"
+#include "platform/win/BackendFactory.h"
 
+#include <cstdlib>
 #include <iostream>
 
 namespace {
 
-// FIXME: open the main window here once the window system is in the build.
-int OpenMainWindow()
+constexpr std::string_view kNoDisplayHelp =
+    "没有可用的图形显示，无法打开主窗口。\n"
+    "可以改用：\n"
+    "  qzviewer --report 文件...        在终端里分析文件\n"
+    "  qzviewer --screenshot 图片.png   不用显示器，把主窗口画成图片\n";
+
+// QZ_BACKEND picks the display backend ("sdl", "headless"); "auto" by default.
+const char* BackendName()
 {
-    std::cerr << "qzviewer: 此版本没有图形窗口，请使用 --report 分析文件。\n" << UsageText();
-    return static_cast<int>(ExitCode::Usage);
+    const char* name = std::getenv("QZ_BACKEND");
+    return name && *name ? name : "auto";
 }
 
-} // namespace
+int OpenMainWindow()
+{
+    std::unique_ptr<win::Backend> backend;
+    try {
+        backend = win::CreateBackend(BackendName());
+    } catch (const Exception& e) {
+        std::cerr << "qzviewer: " << e.Message << '\n' << kNoDisplayHelp;
+        return static_cast<int>(ExitCode::Usage);
+    }
+    return RunMainWindow(std::move(backend));
+}
+
+int SaveScreenshot(const std::string& path)
+{
+    try {
+        SaveMainWindowScreenshot(path);
+        return 0;
+    } catch (const Exception& e) {
+        std::cerr << "qzviewer: " << e.Message << '\n';
+        return static_cast<int>(ExitCode::CheckFailed);
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     const CommandLine command = ParseCommandLine({argv + 1, argv + argc});
-    if (command.Mode == CommandMode::Window)
-        return OpenMainWindow();
-    return RunCommandLine(command, std::cout, std::cerr);
+    switch (command.Mode) {
+    case CommandMode::Window: return OpenMainWindow();
+    case CommandMode::Screenshot: return SaveScreenshot(command.Files.front());
+    default: return RunCommandLine(command, std::cout, std::cerr);
+    }
 }

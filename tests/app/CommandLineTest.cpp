@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -50,7 +52,10 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineParse, testing::Values(
     ParseCase{"ReportWithoutFiles", {"--report"}, CommandMode::UsageError},
     ParseCase{"FilesWithoutReport", {"a.exe"}, CommandMode::UsageError},
     ParseCase{"UnknownOption", {"--report", "--bogus", "a.exe"}, CommandMode::UsageError},
-    ParseCase{"EmptyFileName", {"--report", ""}, CommandMode::UsageError}),
+    ParseCase{"EmptyFileName", {"--report", ""}, CommandMode::UsageError},
+    ParseCase{"Screenshot", {"--screenshot", "w.png"}, CommandMode::Screenshot},
+    ParseCase{"ScreenshotWithoutFile", {"--screenshot"}, CommandMode::UsageError},
+    ParseCase{"ScreenshotOfTwoFiles", {"--screenshot", "a.png", "b.png"}, CommandMode::UsageError}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.Name); });
 
 struct RunResult {
@@ -149,9 +154,9 @@ INSTANTIATE_TEST_SUITE_P(Samples, CommandLineExit, testing::Values(
     [](const testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.Name); });
 
 // Runs the real program through the shell; standard error joins the output.
-RunResult RunProgram(const std::string& arguments)
+RunResult RunProgram(const std::string& arguments, const std::string& environment = "")
 {
-    const std::string command = std::string("'") + QZ_VIEWER + "' " + arguments + " 2>&1";
+    const std::string command = environment + "'" + QZ_VIEWER + "' " + arguments + " 2>&1";
     RunResult run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -172,11 +177,55 @@ TEST(CommandLineProgram, ReportsTheSamplesAndExitsWithTheVerdict)
     EXPECT_NE(run.Out.find("可执行头部数：2个\n文件可能经过捆绑，请小心使用！\n\n分析全部结束\n"), std::string::npos);
 }
 
-TEST(CommandLineProgram, WithoutArgumentsItSaysTheWindowIsMissing)
+TEST(CommandLineProgram, WithoutADisplayItSaysSoAndShowsTheAlternatives)
 {
-    const RunResult run = RunProgram("");
+    const RunResult run = RunProgram("", "env -u DISPLAY -u WAYLAND_DISPLAY QZ_BACKEND=auto ");
     EXPECT_EQ(run.Code, 3);
     EXPECT_NE(run.Out.find("--report"), std::string::npos);
+    EXPECT_NE(run.Out.find("--screenshot"), std::string::npos);
+}
+
+// The PNG signature and the IHDR size fields of a picture file.
+struct PngSize {
+    bool Valid = false;
+    std::uint32_t Width = 0;
+    std::uint32_t Height = 0;
+};
+
+PngSize ReadPngSize(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    unsigned char header[24] = {};
+    in.read(reinterpret_cast<char*>(header), sizeof header);
+    const auto be32 = [&](int at) {
+        return std::uint32_t(header[at]) << 24 | std::uint32_t(header[at + 1]) << 16 |
+               std::uint32_t(header[at + 2]) << 8 | header[at + 3];
+    };
+    const bool signature = in && header[0] == 0x89 && header[1] == 'P' && header[2] == 'N' && header[3] == 'G';
+    return {signature, be32(16), be32(20)};
+}
+
+TEST(CommandLineProgram, ScreenshotDrawsTheMainWindowWithoutADisplay)
+{
+    const std::string path = testing::TempDir() + "qz-main-window.png";
+    std::remove(path.c_str());
+    const RunResult run = RunProgram("--screenshot '" + path + "'", "env -u DISPLAY ");
+    EXPECT_EQ(run.Code, 0) << run.Out;
+    const PngSize size = ReadPngSize(path);
+    ASSERT_TRUE(size.Valid);
+    // The client area is 280 x 310; the frame adds to it.
+    EXPECT_GE(size.Width, 280u);
+    EXPECT_GE(size.Height, 310u);
+    EXPECT_LT(size.Width, 320u);
+    EXPECT_LT(size.Height, 360u);
+    std::remove(path.c_str());
+}
+
+TEST(CommandLineProgram, AScreenshotThatCannotBeWrittenFails)
+{
+    const RunResult run = RunProgram("--screenshot /nonexistent-folder/w.png", "env -u DISPLAY ");
+    EXPECT_EQ(run.Code, 2);
+    EXPECT_NE(run.Out.find("qzviewer: "), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# End-to-end smoke test: the real program on an X display (Xvfb) with a
+# window manager (openbox) and the SDL backend. It waits for the main window,
+# checks its size and that it shows what the headless renderer draws, closes
+# it through the window manager's close request (Alt+F4) and checks the exit code.
+# Usage: scripts/e2e/smoke.sh BUILD_DIR
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+build="$(cd "${1:?usage: smoke.sh BUILD_DIR}" && pwd)"
+viewer="$build/app/qzviewer"
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+
+e2e_start
+out="$E2E_TMP/out"
+mkdir -p "$out"
+
+QZ_BACKEND=sdl "$viewer" >"$out/stdout" 2>"$out/stderr" &
+pid=$!
+E2E_PIDS+=("$pid")
+
+wid="$(e2e_wait_window 'QZ Trellin')" || { cat "$out/stderr" >&2; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+echo "main window $wid: ${WIDTH}x${HEIGHT}"
+[ "$WIDTH" = 280 ] && [ "$HEIGHT" = 310 ] || e2e_fail "main window is ${WIDTH}x${HEIGHT}, expected 280x310"
+
+# What the desktop shows must be what the headless renderer draws.
+"$viewer" --screenshot "$out/headless.png"
+sleep 0.5
+e2e_screenshot_window "$wid" "$out/x11.png"
+differing="$(compare -metric AE "$out/x11.png" "$out/headless.png" null: 2>&1 || true)"
+echo "pixels differing from the headless rendering: $differing"
+[ "$differing" = 0 ] || { cp "$out"/*.png "${TMPDIR:-/tmp}/" 2>/dev/null || true; e2e_fail "the window's pixels differ from the headless rendering"; }
+
+# The window manager's close request ends the program with exit code 0.
+xdotool windowactivate --sync "$wid" key --clearmodifiers alt+F4
+code=0
+for ((i = 0; i < 100; i++)); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && e2e_fail "the program did not end after the close request"
+wait "$pid" || code=$?
+[ "$code" = 0 ] || { cat "$out/stderr" >&2; e2e_fail "exit code $code after the close request"; }
+if [ -s "$out/stderr" ]; then
+  cat "$out/stderr" >&2
+  e2e_fail "the program wrote to standard error"
+fi
+echo "e2e smoke: passed"

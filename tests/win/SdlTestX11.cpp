@@ -1,0 +1,141 @@
+#include "SdlTestX11.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+#include <dlfcn.h>
+
+namespace win::test {
+
+namespace {
+
+using FakeMotionFn = int (*)(Display*, int, int, int, unsigned long);
+using FakeButtonFn = int (*)(Display*, unsigned, int, unsigned long);
+using FakeKeyFn = int (*)(Display*, unsigned, int, unsigned long);
+
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
+struct X11Probe::Impl {
+    Display* display = nullptr;
+    void* xtest = nullptr;
+    FakeMotionFn fakeMotion = nullptr;
+    FakeButtonFn fakeButton = nullptr;
+    FakeKeyFn fakeKey = nullptr;
+};
+
+X11Probe::X11Probe() : m_impl(std::make_unique<Impl>())
+{
+    m_impl->display = XOpenDisplay(nullptr);
+    m_impl->xtest = dlopen("libXtst.so.6", RTLD_NOW | RTLD_LOCAL);
+    if (m_impl->xtest) {
+        m_impl->fakeMotion = reinterpret_cast<FakeMotionFn>(dlsym(m_impl->xtest, "XTestFakeMotionEvent"));
+        m_impl->fakeButton = reinterpret_cast<FakeButtonFn>(dlsym(m_impl->xtest, "XTestFakeButtonEvent"));
+        m_impl->fakeKey = reinterpret_cast<FakeKeyFn>(dlsym(m_impl->xtest, "XTestFakeKeyEvent"));
+    }
+}
+
+X11Probe::~X11Probe()
+{
+    if (m_impl->display) XCloseDisplay(m_impl->display);
+    if (m_impl->xtest) dlclose(m_impl->xtest);
+}
+
+bool X11Probe::Ok() const { return m_impl->display != nullptr; }
+
+TRect X11Probe::RootBounds(unsigned long window)
+{
+    Display* d = m_impl->display;
+    XWindowAttributes a{};
+    XGetWindowAttributes(d, window, &a);
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(d, window, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+    return TRect::FromSize(x, y, a.width, a.height);
+}
+
+bool X11Probe::Viewable(unsigned long window)
+{
+    XWindowAttributes a{};
+    XGetWindowAttributes(m_impl->display, window, &a);
+    return a.map_state == IsViewable;
+}
+
+TPixel X11Probe::PixelAt(unsigned long window, TPoint p)
+{
+    // Asking outside a window that is still being sized is an error: read as 0.
+    XSync(m_impl->display, False);
+    const auto previous = XSetErrorHandler(&IgnoreError);
+    XImage* image = XGetImage(m_impl->display, window, p.X, p.Y, 1, 1, AllPlanes, ZPixmap);
+    XSync(m_impl->display, False);
+    XSetErrorHandler(previous);
+    if (!image) return 0;
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    // A 24-bit TrueColor visual: 0xRRGGBB.
+    return 0xFF000000u | TPixel(pixel & 0xFFFFFF);
+}
+
+std::vector<TRect> X11Probe::ShapeRects(unsigned long window)
+{
+    int count = 0;
+    int ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(m_impl->display, window, ShapeBounding, &count, &ordering);
+    std::vector<TRect> out;
+    for (int i = 0; i < count; ++i) out.push_back(TRect::FromSize(rects[i].x, rects[i].y, rects[i].width, rects[i].height));
+    if (rects) XFree(rects);
+    return out;
+}
+
+unsigned long X11Probe::FocusedWindow()
+{
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(m_impl->display, &focus, &revert);
+    return focus;
+}
+
+void X11Probe::MoveWindow(unsigned long window, TPoint root)
+{
+    XMoveWindow(m_impl->display, window, root.X, root.Y);
+    XSync(m_impl->display, False);
+}
+
+bool X11Probe::HasXTest() const
+{
+    int opcode = 0;
+    int eventBase = 0;
+    int errorBase = 0;
+    return m_impl->fakeMotion && m_impl->fakeButton && m_impl->fakeKey &&
+           XQueryExtension(m_impl->display, "XTEST", &opcode, &eventBase, &errorBase);
+}
+
+void X11Probe::MovePointer(TPoint root)
+{
+    m_impl->fakeMotion(m_impl->display, -1, root.X, root.Y, CurrentTime);
+    XSync(m_impl->display, False);
+}
+
+void X11Probe::PressButton(unsigned button)
+{
+    m_impl->fakeButton(m_impl->display, button, True, CurrentTime);
+    XSync(m_impl->display, False);
+}
+
+void X11Probe::ReleaseButton(unsigned button)
+{
+    m_impl->fakeButton(m_impl->display, button, False, CurrentTime);
+    XSync(m_impl->display, False);
+}
+
+void X11Probe::TapKey(const char* keysymName)
+{
+    const unsigned code = XKeysymToKeycode(m_impl->display, XStringToKeysym(keysymName));
+    m_impl->fakeKey(m_impl->display, code, True, CurrentTime);
+    m_impl->fakeKey(m_impl->display, code, False, CurrentTime);
+    XSync(m_impl->display, False);
+}
+
+}  // namespace win::test
