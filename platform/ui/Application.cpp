@@ -98,10 +98,11 @@ void TApplication::ProcessMessages()
     }
 }
 
-void TApplication::HandleMessage()
+void TApplication::HandleMessage(const std::function<bool()>& done)
 {
     MSG msg;
-    if (!ProcessMessage(msg)) Idle();
+    if (ProcessMessage(msg) || (done && done())) return;
+    Idle();
 }
 
 bool TApplication::ProcessMessage(MSG& msg)

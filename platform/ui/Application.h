@@ -72,8 +72,11 @@ public:
     void ProcessMessages();
     // Handles one message, or runs the idle step and waits for one. Raises
     // EInvalidOperation when nothing can ever come (a test desktop with no
-    // input queued and no timer set).
-    void HandleMessage();
+    // input queued and no timer set). A loop that ends on a condition passes
+    // it as done: desktop events handled while looking for a message (a
+    // close request sent straight to a window) may have met it, and then
+    // there is no waiting.
+    void HandleMessage(const std::function<bool()>& done = {});
     // Takes one message if there is one; false when the queue was empty.
     bool ProcessMessage(MSG& msg);
     // Offers a key message to the control it is for as CN_KEYDOWN and the

@@ -1,9 +1,13 @@
 #include "platform/ui/MessageBoxHook.h"
 
+#include "platform/ui/MessageDialog.h"
+#include "platform/win/WindowSystem.h"
+
 #include <cstdio>
 
 int DefaultMessageBox(const std::string& text, const std::string& caption, UINT flags)
 {
+    if (WindowSystem::Exists()) return ShowMessageBoxDialog(text, caption, flags);
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     switch (flags & MB_TYPEMASK) {
     case MB_ABORTRETRYIGNORE: return IDABORT;

@@ -45,6 +45,7 @@ enum : int {
 // the ID* of the button chosen.
 using TMessageBoxHandler = std::function<int(const std::string& text, const std::string& caption, UINT flags)>;
 
-// The handler used while none is set: writes "caption: text" to stderr and
-// answers with the first button (IDOK, IDYES, IDABORT or IDRETRY).
+// The handler used while none is set: the message box window, modal. With
+// no window system it writes "caption: text" to stderr and answers with the
+// first button (IDOK, IDYES, IDABORT or IDRETRY).
 [[nodiscard]] int DefaultMessageBox(const std::string& text, const std::string& caption, UINT flags);

@@ -58,7 +58,7 @@ void RunModalLoop(TCustomForm& form)
 {
     const TComponentWatch watch(&form);
     for (;;) {
-        Application->HandleMessage();
+        Application->HandleMessage([&] { return !watch.Alive() || form.m_modalResult != mrNone; });
         if (!watch.Alive()) return;
         if (Application->Terminated()) {
             form.m_modalResult = mrCancel;

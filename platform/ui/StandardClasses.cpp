@@ -1,14 +1,22 @@
 // The framework's component classes that form descriptions may name.
 
 #include "platform/core/ClassRegistry.h"
+#include "platform/ui/Bevel.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/FormReader.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/Timer.h"
 
 void RegisterStandardClasses()
 {
-    for (const TClassInfo* info : {&TForm::StaticClassInfo(), &TPanel::StaticClassInfo(), &TTimer::StaticClassInfo()}) {
+    for (const TClassInfo* info :
+         {&TForm::StaticClassInfo(), &TPanel::StaticClassInfo(), &TTimer::StaticClassInfo(),
+          &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TBevel::StaticClassInfo(),
+          &TButton::StaticClassInfo(), &TCheckBox::StaticClassInfo()}) {
         RegisterClass(*info);
     }
 }
