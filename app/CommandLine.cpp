@@ -6,12 +6,13 @@ namespace {
 
 constexpr std::string_view kUsage =
     "用法：qzviewer --report [--no-header-check] 文件...\n"
-    "      qzviewer --screenshot 图片.png\n"
+    "      qzviewer --screenshot 图片.png [文件]\n"
     "      qzviewer --help\n"
     "分析文件的可执行头部，把每个文件的报告逐行写到标准输出，文件之间空一行。\n"
     "  --report            分析列出的文件\n"
     "  --no-header-check   不做文件头部分析，只报告文件位置和长度\n"
-    "  --screenshot 图片    不打开显示器，把主窗口画成 PNG 图片\n"
+    "  --screenshot 图片    不打开显示器，把主窗口画成 PNG 图片；\n"
+    "                      给出文件时，先选中它并按下“分析”\n"
     "  --help, -h          显示本说明\n"
     "  --                  其后的参数都是文件名\n"
     "退出码：0 每个文件都通过检查；1 有文件可能经过捆绑；\n"
@@ -79,10 +80,10 @@ CommandLine ParseCommandLine(std::span<const char* const> args)
     if (args.empty())
         return command;
     if (std::string_view(args[0]) == "--screenshot") {
-        if (args.size() != 2 || std::string_view(args[1]).empty())
-            return Refused("--screenshot 需要且只需要一个图片文件名");
+        if (args.size() < 2 || args.size() > 3 || std::string_view(args[1]).empty())
+            return Refused("--screenshot 需要一个图片文件名，可再加一个要分析的文件");
         command.Mode = CommandMode::Screenshot;
-        command.Files.emplace_back(args[1]);
+        command.Files.assign(args.begin() + 1, args.end());
         return command;
     }
     bool report = false;

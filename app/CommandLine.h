@@ -1,8 +1,8 @@
 #pragma once
 // The command line: `qzviewer --report [--no-header-check] FILE...` prints
-// the report of each file; `qzviewer --screenshot FILE.png` draws the main
-// window off screen into a picture; without arguments the program opens its
-// window.
+// the report of each file; `qzviewer --screenshot FILE.png [EXE]` draws the
+// main window off screen into a picture, after analysing EXE when given;
+// without arguments the program opens its window.
 
 #include "app/AnalysisReport.h"
 
@@ -28,7 +28,7 @@ enum class CommandMode {
     Window,      // no arguments
     Help,
     Report,
-    Screenshot,  // Files holds the one picture to write
+    Screenshot,  // Files: the picture to write, then the file to analyse first, if any
     UsageError,
 };
 

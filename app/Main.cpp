@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -36,10 +38,10 @@ int OpenMainWindow()
     return RunMainWindow(std::move(backend));
 }
 
-int SaveScreenshot(const std::string& path)
+int SaveScreenshot(const std::vector<std::string>& files)
 {
     try {
-        SaveMainWindowScreenshot(path);
+        SaveMainWindowScreenshot(files[0], files.size() > 1 ? files[1] : std::string());
         return 0;
     } catch (const Exception& e) {
         std::cerr << "qzviewer: " << e.Message << '\n';
@@ -54,7 +56,7 @@ int main(int argc, char** argv)
     const CommandLine command = ParseCommandLine({argv + 1, argv + argc});
     switch (command.Mode) {
     case CommandMode::Window: return OpenMainWindow();
-    case CommandMode::Screenshot: return SaveScreenshot(command.Files.front());
+    case CommandMode::Screenshot: return SaveScreenshot(command.Files);
     default: return RunCommandLine(command, std::cout, std::cerr);
     }
 }

@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/MainForm.h"
+#include "app/MessageBoxComponent.h"
 #include "platform/core/ClassRegistry.h"
 #include "platform/core/ResourceTable.h"
 #include "platform/core/Resources.h"
@@ -9,20 +10,13 @@
 #include "platform/ui/FormReader.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/backends/headless/HeadlessBackend.h"
+#include "skin/core/ThemeManager.h"
 
 QZ_DECLARE_RESOURCE_TABLE(AppResources);
 
 namespace {
 
 constexpr const char* kApplicationTitle = "QZ VIEWER";
-
-// Steps 1 to 3 of start-up: the application and its main window.
-void CreateMainWindow()
-{
-    Application->Initialize();
-    Application->SetTitle(kApplicationTitle);
-    Application->CreateForm(frmMain);
-}
 
 // Frees the forms while the window system that holds their windows still lives.
 void CloseApplication()
@@ -33,11 +27,20 @@ void CloseApplication()
 
 }  // namespace
 
+void CreateMainWindow()
+{
+    Application->Initialize();
+    Application->SetTitle(kApplicationTitle);
+    Application->CreateForm(frmMain);
+}
+
 void PrepareApplication()
 {
     RegisterResources(AppResources());
     RegisterStandardClasses();
     RegisterClass(TfrmMain::StaticClassInfo());
+    RegisterClass(TMessageBoxComponent::StaticClassInfo());
+    RegisterClass(TsuiThemeManager::StaticClassInfo());
 }
 
 int RunMainWindow(std::unique_ptr<win::Backend> backend)
@@ -56,7 +59,7 @@ int RunMainWindow(std::unique_ptr<win::Backend> backend)
     return 0;
 }
 
-void SaveMainWindowScreenshot(const std::string& path)
+void SaveMainWindowScreenshot(const std::string& path, const std::string& analyse)
 {
     auto* backend = new win::HeadlessBackend();
     WindowSystem system{std::unique_ptr<win::Backend>(backend)};
@@ -65,6 +68,11 @@ void SaveMainWindowScreenshot(const std::string& path)
         CreateMainWindow();
         frmMain->Show();
         Application->ProcessMessages();
+        if (!analyse.empty()) {
+            frmMain->ChooseFile(analyse);
+            frmMain->sbtnCkClick(frmMain);
+            Application->ProcessMessages();
+        }
         SavePngFile(backend->CaptureWindow(frmMain->Handle()), path);
     } catch (...) {
         CloseApplication();

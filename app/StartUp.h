@@ -13,12 +13,17 @@ class Backend;
 // resources and its component classes. Safe to call more than once.
 void PrepareApplication();
 
+// Start-up's first steps: the application initialised and titled, the
+// main window made from its form description (frmMain).
+void CreateMainWindow();
+
 // Runs the main window on backend until it closes. An exception that escapes
 // start-up is shown by the application's exception display; the result is 0
 // either way, as the window's own closing gives.
 int RunMainWindow(std::unique_ptr<win::Backend> backend);
 
 // Builds the main window on a headless desktop, lets it paint, and writes
-// its pixels to path as a PNG picture. Throws what the window or the writing
-// raised.
-void SaveMainWindowScreenshot(const std::string& path);
+// its pixels to path as a PNG picture; with a file to analyse, the window
+// first chooses it and runs the analysis as its buttons would. Throws what
+// the window or the writing raised.
+void SaveMainWindowScreenshot(const std::string& path, const std::string& analyse = {});

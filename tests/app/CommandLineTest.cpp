@@ -55,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineParse, testing::Values(
     ParseCase{"EmptyFileName", {"--report", ""}, CommandMode::UsageError},
     ParseCase{"Screenshot", {"--screenshot", "w.png"}, CommandMode::Screenshot},
     ParseCase{"ScreenshotWithoutFile", {"--screenshot"}, CommandMode::UsageError},
-    ParseCase{"ScreenshotOfTwoFiles", {"--screenshot", "a.png", "b.png"}, CommandMode::UsageError}),
+    ParseCase{"ScreenshotAfterAnAnalysis", {"--screenshot", "a.png", "b.exe"}, CommandMode::Screenshot},
+    ParseCase{"ScreenshotOfTwoFiles", {"--screenshot", "a.png", "b.exe", "c.exe"}, CommandMode::UsageError}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.Name); });
 
 struct RunResult {
