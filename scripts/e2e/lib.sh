@@ -5,10 +5,19 @@
 # Source this file from a test script, then:
 #   e2e_start                        Xvfb on a free display (1280x800x24) and openbox; exports DISPLAY
 #   e2e_run CMD [ARGS...]            starts a program in the background; e2e_stop ends it
-#   e2e_wait_window NAME [SECONDS]   waits for a shown window whose name matches the regular
-#                                    expression NAME and prints its id (default 15 s)
+#   e2e_find_window NAME             prints the id of a shown window whose name matches the
+#                                    regular expression NAME; fails when there is none
+#   e2e_wait_window NAME [SECONDS]   waits for such a window and prints its id (default 15 s)
+#   e2e_wait_gone NAME [SECONDS]     waits until no such window is shown (default 10 s)
 #   e2e_screenshot_root FILE         the whole screen as an image (PNG by the file's extension)
 #   e2e_screenshot_window WID FILE   one window
+#   e2e_differing_pixels WID REF.png [CROP]
+#                                    how many pixels of the window (or of its CROP, WxH+X+Y)
+#                                    differ from the same area of REF.png; looks a few times,
+#                                    a blink period apart, and prints the fewest (0 = a match)
+#   e2e_close_expect_clean_exit WID PID STDERR_FILE
+#                                    sends the window manager's close request (Alt+F4) and
+#                                    expects the program to end with 0 and an empty stderr
 #   e2e_stop                         ends everything started here; runs by itself on exit
 #
 # Everything started is ended on exit, on Ctrl-C and on TERM, whatever the test did.
@@ -95,17 +104,34 @@ e2e_run() {
   E2E_PIDS+=($!)
 }
 
-e2e_wait_window() {
-  local name="$1" seconds="${2:-15}" i wid
-  for ((i = 0; i < seconds * 10; i++)); do
-    wid="$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1)"
-    if [ -n "$wid" ]; then
+e2e_find_window() {
+  local name="$1" wid
+  # xdotool's own name search misses UTF-8 titles, so match here.
+  for wid in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
+    if [[ "$(xdotool getwindowname "$wid" 2>/dev/null || true)" =~ $name ]]; then
       echo "$wid"
       return 0
     fi
+  done
+  return 1
+}
+
+e2e_wait_window() {
+  local name="$1" seconds="${2:-15}" i
+  for ((i = 0; i < seconds * 10; i++)); do
+    e2e_find_window "$name" && return 0
     sleep 0.1
   done
   e2e_fail "no window named \"$name\" within ${seconds} s"
+}
+
+e2e_wait_gone() {
+  local name="$1" seconds="${2:-10}" i
+  for ((i = 0; i < seconds * 10; i++)); do
+    e2e_find_window "$name" >/dev/null || return 0
+    sleep 0.1
+  done
+  e2e_fail "the window \"$name\" did not close within ${seconds} s"
 }
 
 e2e_screenshot_root() {
@@ -114,4 +140,36 @@ e2e_screenshot_root() {
 
 e2e_screenshot_window() {
   import -window "$1" "$2"
+}
+
+e2e_differing_pixels() {
+  local wid="$1" ref="$2" crop="${3:-}" try count fewest=""
+  local now="$E2E_TMP/differing-now.png" want="$E2E_TMP/differing-ref.png"
+  if [ -n "$crop" ]; then convert "$ref" -crop "$crop" +repage "$want"; else cp "$ref" "$want"; fi
+  # A text field's caret blinks, so a picture that differs may match a moment later.
+  for ((try = 0; try < 5; try++)); do
+    e2e_screenshot_window "$wid" "$now"
+    [ -n "$crop" ] && convert "$now" -crop "$crop" +repage "$now"
+    count="$(compare -metric AE "$now" "$want" null: 2>&1 || true)"
+    if [ -z "$fewest" ] || [ "$count" -lt "$fewest" ] 2>/dev/null; then fewest="$count"; fi
+    [ "$count" = 0 ] && break
+    sleep 0.3
+  done
+  echo "$fewest"
+}
+
+e2e_close_expect_clean_exit() {
+  local wid="$1" pid="$2" stderr="$3" i code=0
+  xdotool windowactivate --sync "$wid" key --clearmodifiers alt+F4
+  for ((i = 0; i < 100; i++)); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && e2e_fail "the program did not end after the close request"
+  wait "$pid" || code=$?
+  [ "$code" = 0 ] || { cat "$stderr" >&2; e2e_fail "exit code $code after the close request"; }
+  if [ -s "$stderr" ]; then
+    cat "$stderr" >&2
+    e2e_fail "the program wrote to standard error"
+  fi
 }
