@@ -65,6 +65,17 @@ void AppendCodePoint(std::string& out, char32_t cp)
     }
 }
 
+std::u32string DecodeAll(std::string_view text)
+{
+    std::u32string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const CodePoint cp = DecodeNext(text, at);
+        out += cp.Value;
+        at += cp.Size;
+    }
+    return out;
+}
+
 std::string Encode(char32_t cp)
 {
     std::string out;

@@ -21,6 +21,8 @@ struct CodePoint {
 // The code point starting at byte offset. Overlong forms, surrogates, values
 // above U+10FFFF and truncated sequences are invalid and take one byte.
 [[nodiscard]] CodePoint DecodeNext(std::string_view text, std::size_t offset);
+// Every code point of text, an invalid byte giving its DecodeNext value.
+[[nodiscard]] std::u32string DecodeAll(std::string_view text);
 
 // Appends the encoding of cp; surrogates and values above U+10FFFF append U+FFFD.
 void AppendCodePoint(std::string& out, char32_t cp);

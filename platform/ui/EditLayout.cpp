@@ -6,21 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-std::u32string Decode(const std::string& text)
-{
-    std::u32string out;
-    for (std::size_t at = 0; at < text.size();) {
-        const Utf8::CodePoint cp = Utf8::DecodeNext(text, at);
-        out += cp.Value;
-        at += cp.Size;
-    }
-    return out;
-}
-
-}  // namespace
-
 int TEditLayout::Advance(char32_t cp, int x) const
 {
     if (!m_measure) return 0;
@@ -66,7 +51,7 @@ void TEditLayout::CountRows()
 // last column where a new row may start.
 TEditLayout::LineRows TEditLayout::LayOut(const std::string& line) const
 {
-    const std::u32string cps = Decode(line);
+    const std::u32string cps = Utf8::DecodeAll(line);
     const int count = int(cps.size());
     LineRows out;
     out.Length = count;

@@ -95,14 +95,7 @@ std::string TEditText::TextBetween(TEditPos from, TEditPos to) const
 
 std::u32string TEditText::LineChars(int line) const
 {
-    const std::string& text = Line(line);
-    std::u32string out;
-    for (std::size_t at = 0; at < text.size();) {
-        const Utf8::CodePoint cp = Utf8::DecodeNext(text, at);
-        out += cp.Value;
-        at += cp.Size;
-    }
-    return out;
+    return Utf8::DecodeAll(Line(line));
 }
 
 // --- positions --------------------------------------------------------------------------

@@ -10,22 +10,12 @@ namespace {
 // "a" + "é" (2 bytes) + "中" (3 bytes) + "😀" (4 bytes)
 const std::string kMixed = "a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80";
 
-std::vector<char32_t> DecodeAll(const std::string& text)
-{
-    std::vector<char32_t> out;
-    for (std::size_t offset = 0; offset < text.size();) {
-        const auto cp = Utf8::DecodeNext(text, offset);
-        out.push_back(cp.Value);
-        offset += cp.Size;
-    }
-    return out;
-}
-
 }  // namespace
 
 TEST(Utf8, DecodesEachSequenceLength)
 {
-    EXPECT_EQ(DecodeAll(kMixed), (std::vector<char32_t>{U'a', 0xE9, 0x4E2D, 0x1F600}));
+    EXPECT_EQ(Utf8::DecodeAll(kMixed), (std::u32string{U'a', 0xE9, 0x4E2D, 0x1F600}));
+    EXPECT_EQ(Utf8::DecodeAll("\xE4\xB8" "a"), (std::u32string{Utf8::kReplacement, Utf8::kReplacement, U'a'}));
     const auto cp = Utf8::DecodeNext(kMixed, 6);
     EXPECT_EQ(cp.Value, 0x1F600u);
     EXPECT_EQ(cp.Size, 4u);
