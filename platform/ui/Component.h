@@ -62,6 +62,9 @@ public:
     // Raises EComponentError for a name that is no identifier or that
     // another component of the owner has.
     virtual void SetName(const std::string& name);
+    // How a form description nests a component that is no control inside
+    // another object (a menu item inside a menu or item); most ignore it.
+    virtual void SetParentComponent(TComponent* /*parent*/) {}
     [[nodiscard]] int Tag() const { return m_tag; }
     void SetTag(int tag) { m_tag = tag; }
 

@@ -68,9 +68,18 @@ void TControl::WMMouseDown(TMessage& message, TMouseButton button)
 void TControl::WMMouseUp(TMessage& message, TMouseButton button)
 {
     DefaultHandler(message);
-    if (m_controlStyle.Contains(csNoStdEvents)) return;
     const TPoint p = LParamToPoint(message.LParam);
-    MouseUp(button, KeysToShiftState(message.WParam), p.X, p.Y);
+    if (!m_controlStyle.Contains(csNoStdEvents)) {
+        const TComponentWatch watch(this);
+        MouseUp(button, KeysToShiftState(message.WParam), p.X, p.Y);
+        if (!watch.Alive()) return;
+    }
+    // A window's right click asks for a context menu itself; a graphic
+    // control has no window, so its parent asks for it.
+    if (button == mbRight && !IsWindowed() && m_parent && m_parent->HandleAllocated()) {
+        m_parent->Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_parent->WindowHandle()),
+                          PointToLParam(ClientToScreen(p)));
+    }
 }
 
 void TControl::WMLButtonDown(TMessage& message)

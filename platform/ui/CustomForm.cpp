@@ -7,6 +7,7 @@
 #include "platform/ui/ControlPublish.h"
 #include "platform/ui/FormReader.h"
 #include "platform/ui/Icon.h"
+#include "platform/ui/MainMenu.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/SizeConstraints.h"
 #include "platform/win/WinApi.h"
@@ -80,9 +81,20 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
     if (operation != opRemove) return;
     if (component == m_activeControl) m_activeControl = nullptr;
     if (component == m_focusedControl) m_focusedControl = nullptr;
+    if (component == m_menu) m_menu = nullptr;
 }
 
 // --- properties -------------------------------------------------------------------
+
+void TCustomForm::SetMenu(TMainMenu* menu)
+{
+    if (m_menu == menu) return;
+    if (m_menu) RemoveFreeNotification(m_menu);
+    m_menu = menu;
+    if (m_menu) FreeNotification(m_menu);
+}
+
+bool TCustomForm::IsShortCut(TWMKey& message) { return m_menu && m_menu->IsShortCut(message); }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style)
 {

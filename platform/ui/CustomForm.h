@@ -28,6 +28,8 @@
 class TCanvas;
 class TControlCanvas;
 class TIcon;
+class TMainMenu;
+struct TWMKey;
 
 class TCustomForm : public TWinControl {
     QZ_DECLARE_CLASS(TCustomForm, TWinControl)
@@ -72,6 +74,13 @@ public:
     void SetOldCreateOrder(bool old) { m_oldCreateOrder = old; }
     [[nodiscard]] bool AutoScroll() const { return m_autoScroll; }
     void SetAutoScroll(bool autoScroll) { m_autoScroll = autoScroll; }
+
+    // The menu whose shortcuts the form's keys run. FIXME: the form draws no
+    // menu bar of its own; the skinned form shows menus through a tool bar.
+    [[nodiscard]] TMainMenu* Menu() const { return m_menu; }
+    void SetMenu(TMainMenu* menu);
+    // A key that the form's menu takes as a shortcut: the item has run.
+    virtual bool IsShortCut(TWMKey& message);
 
     // --- focus (CustomFormFocus.cpp) -------------------------------------------
     [[nodiscard]] TWinControl* ActiveControl() const { return m_activeControl; }
@@ -158,6 +167,7 @@ private:
     void ApplyPosition();
     [[nodiscard]] TRect CenteredIn(const TRect& area) const;
 
+    TMainMenu* m_menu = nullptr;
     TFormBorderStyle m_borderStyle = bsSizeable;
     TBorderIcons m_borderIcons{biSystemMenu, biMinimize, biMaximize};
     TFormStyle m_formStyle = fsNormal;

@@ -2,6 +2,7 @@
 
 #include "platform/ui/ControlPublish.h"
 #include "platform/ui/Icon.h"
+#include "platform/ui/MainMenu.h"
 
 QZ_IMPLEMENT_CLASS(TForm);
 
@@ -19,6 +20,7 @@ void TForm::Publish(TClassBuilder<TForm>& c)
     c.Property("BorderWidth", &TWinControl::BorderWidth, &TWinControl::SetBorderWidth).Default(0);
     c.Property("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
     c.SubObject("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
+    c.Reference("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
     c.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(false);
     c.Property("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder);
     c.Property("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);

@@ -29,7 +29,9 @@ private:
     };
 
     void ReadRoot(const TFormObject& description);
-    void ReadObject(const TFormObject& object, TWinControl* parent);
+    // parent: the windowed control that children become part of; enclosing:
+    // the object the description nests this one in (the root at the top).
+    void ReadObject(const TFormObject& object, TWinControl* parent, TComponent& enclosing);
     TComponent& Create(const TFormObject& object);
     void ApplyProperties(TComponent& component, const TFormObject& object);
     void ResolveFixups();
@@ -73,7 +75,7 @@ void TFormReader::Read(const TFormObject& description)
     SetReadingState(m_root, true);
     try {
         ReadRoot(description);
-        for (const TFormObject& child : description.Children) ReadObject(child, windowedRoot);
+        for (const TFormObject& child : description.Children) ReadObject(child, windowedRoot, m_root);
         ResolveFixups();
         SetReadingState(m_root, false);
     } catch (...) {
@@ -103,16 +105,22 @@ std::string TFormReader::UniqueRootName(const std::string& name) const
     }
 }
 
-void TFormReader::ReadObject(const TFormObject& object, TWinControl* parent)
+void TFormReader::ReadObject(const TFormObject& object, TWinControl* parent, TComponent& enclosing)
 {
     TComponent& component = Create(object);
     if (auto* control = dynamic_cast<TControl*>(&component)) {
         if (!parent) ThrowAtLine(object.Line, std::string(control->ClassName()) + " needs a windowed parent");
         control->SetParent(parent);
+    } else {
+        try {
+            component.SetParentComponent(&enclosing);
+        } catch (const Exception& e) {
+            ThrowAtLine(object.Line, e.Message);
+        }
     }
     ApplyProperties(component, object);
     auto* windowed = dynamic_cast<TWinControl*>(&component);
-    for (const TFormObject& child : object.Children) ReadObject(child, windowed ? windowed : parent);
+    for (const TFormObject& child : object.Children) ReadObject(child, windowed ? windowed : parent, component);
     FinishReading(component);
 }
 

@@ -180,6 +180,7 @@ void TWinControl::Dispatch(TMessage& message)
     case WM_ERASEBKGND: WMEraseBkgnd(message); break;
     case WM_SETCURSOR: WMSetCursor(message); break;
     case WM_MOUSELEAVE: WMMouseLeave(message); break;
+    case WM_CONTEXTMENU: WMContextMenu(message); break;
     case WM_SETFOCUS: WMSetFocus(message); break;
     case WM_KILLFOCUS: WMKillFocus(message); break;
     case WM_KEYDOWN:

@@ -210,6 +210,7 @@ protected:
     void WMEraseBkgnd(TMessage& message);
     void WMSetCursor(TMessage& message);
     void WMMouseLeave(TMessage& message);
+    void WMContextMenu(TMessage& message);
     void WMSetFocus(TMessage& message);
     void WMKillFocus(TMessage& message);
     void WMKeyDown(TMessage& message);

@@ -12,6 +12,7 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/CustomForm.h"
+#include "platform/ui/MenuWMKey.h"
 #include "platform/win/WinApi.h"
 
 namespace {
@@ -180,14 +181,18 @@ void TWinControl::KeyPress(char32_t& key)
 
 // --- dialog keys --------------------------------------------------------------------------
 
-// Result 1: the key was used as a dialog key and goes no further.
+// A key before the control sees it: the form's menu shortcuts first, then
+// the parents, then the form's dialog keys unless the control wants the key.
+// Result 1: one of them used the key and it goes no further.
 void TWinControl::CNKeyDown(TMessage& message)
 {
     message.Result = 1;
+    TCustomForm* form = GetParentForm(this);
+    TWMKey key{message.Msg, WORD(message.WParam), message.LParam};
+    if (form && form->IsShortCut(key)) return;
     if (Perform(CM_CHILDKEY, message.WParam, reinterpret_cast<LPARAM>(this)) != 0) return;
     const LRESULT mask = WantMaskFor(message.WParam);
     if (mask && Perform(CM_WANTSPECIALKEY, message.WParam, 0) == 0 && (Perform(WM_GETDLGCODE, 0, 0) & mask) == 0) {
-        TCustomForm* form = GetParentForm(this);
         if (form && form->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0) return;
     }
     message.Result = 0;

@@ -1,4 +1,4 @@
-#include "GoldenImage.h"
+#include "tests/support/GoldenImage.h"
 
 #include "platform/core/Exception.h"
 #include "platform/gfx/PngWriter.h"

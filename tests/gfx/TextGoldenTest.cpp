@@ -1,5 +1,5 @@
 #include "FontFixture.h"
-#include "GoldenImage.h"
+#include "tests/support/GoldenImage.h"
 
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/TextLayout.h"

@@ -2,7 +2,7 @@
 // Golden images: pixel buffers compared with PNG files under tests/golden/.
 //
 // To regenerate the goldens on purpose, run the tests with
-//     QZ_UPDATE_GOLDEN=1 ./gfx_tests --gtest_filter='*Golden*'
+//     QZ_UPDATE_GOLDEN=1 ./gfx_tests --gtest_filter='*Golden*'   (or ui_tests)
 // which writes tests/golden/NAME.png instead of comparing. Look at the new
 // files before committing them.
 
