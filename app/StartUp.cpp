@@ -43,20 +43,28 @@ void PrepareApplication()
     RegisterClass(TsuiThemeManager::StaticClassInfo());
 }
 
-int RunMainWindow(std::unique_ptr<win::Backend> backend)
+int RunGuarded(const std::function<void()>& startUp)
 {
-    WindowSystem system(std::move(backend));
     try {
-        PrepareApplication();
-        CreateMainWindow();
-        Application->Run();
+        startUp();
     } catch (const Exception& e) {
         Application->ShowException(e);
     } catch (...) {
         Application->ShowException(Exception(""));
     }
-    CloseApplication();
     return 0;
+}
+
+int RunMainWindow(std::unique_ptr<win::Backend> backend)
+{
+    WindowSystem system(std::move(backend));
+    const int result = RunGuarded([] {
+        PrepareApplication();
+        CreateMainWindow();
+        Application->Run();
+    });
+    CloseApplication();
+    return result;
 }
 
 void SaveMainWindowScreenshot(const std::string& path, const std::string& analyse)

@@ -2,6 +2,7 @@
 // The analyser's start-up: the application object, its title, the main
 // window from its form description, and the message loop.
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,11 @@ void PrepareApplication();
 // Start-up's first steps: the application initialised and titled, the
 // main window made from its form description (frmMain).
 void CreateMainWindow();
+
+// Runs startUp; an exception that escapes it is shown by the application's
+// exception display, one that is no framework exception as a framework
+// exception with an empty message. The result is 0 either way.
+int RunGuarded(const std::function<void()>& startUp);
 
 // Runs the main window on backend until it closes. An exception that escapes
 // start-up is shown by the application's exception display; the result is 0
