@@ -6,6 +6,7 @@
 #include "platform/core/Resources.h"
 #include "platform/gfx/PixelBuffer.h"
 #include "platform/ui/Bitmap.h"
+#include "tests/support/BitmapPictures.h"
 
 #include <memory>
 #include <optional>
@@ -14,6 +15,11 @@
 QZ_DECLARE_RESOURCE_TABLE(AppResources);
 
 namespace skintest {
+
+using bitmaptest::BitmapOf;
+using bitmaptest::ColorAt;
+using bitmaptest::ColorOfChar;
+using bitmaptest::FilledBitmap;
 
 // The blue of every pixel of a coordinate face; never fuchsia's.
 inline constexpr int kFaceBlue = 0x80;
@@ -35,54 +41,14 @@ inline constexpr int kFaceBlue = 0x80;
     return TPoint{color & 0xFF, (color >> 8) & 0xFF};
 }
 
-[[nodiscard]] inline TColor ColorAt(const TBitmap& bitmap, int x, int y)
-{
-    return ColorFromPixel(bitmap.Pixels().At(x, y));
-}
-
-[[nodiscard]] inline std::unique_ptr<TBitmap> FilledBitmap(int width, int height, TColor color)
-{
-    auto bitmap = std::make_unique<TBitmap>(width, height);
-    bitmap->Pixels().Fill(bitmap->Pixels().Bounds(), PixelFromColor(color));
-    return bitmap;
-}
-
-// Text pictures: '.' white, '#' black, 'r' red, 'g' lime, 'b' blue,
-// 'f' fuchsia, '?' any other colour. Rows end with '\n'; a picture starts
-// with one, so raw string literals written as blocks compare equal.
-[[nodiscard]] inline TColor ColorOfChar(char c)
-{
-    switch (c) {
-    case '.': return clWhite;
-    case '#': return clBlack;
-    case 'r': return clRed;
-    case 'g': return clLime;
-    case 'b': return clBlue;
-    case 'f': return clFuchsia;
-    default: return clGray;
-    }
-}
-
+// Text pictures as tests/support/BitmapPictures.h reads them; '?' stands
+// for any colour that has no letter.
 [[nodiscard]] inline char CharOfColor(TColor color)
 {
     for (const char c : std::string(".#rgbf")) {
         if (ColorOfChar(c) == color) return c;
     }
     return '?';
-}
-
-[[nodiscard]] inline std::unique_ptr<TBitmap> BitmapOf(std::string picture)
-{
-    if (!picture.empty() && picture.front() == '\n') picture.erase(0, 1);
-    const int width = int(picture.find('\n'));
-    const int height = int(picture.size()) / (width + 1);
-    auto bitmap = std::make_unique<TBitmap>(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            bitmap->Pixels().At(x, y) = PixelFromColor(ColorOfChar(picture[std::size_t(y * (width + 1) + x)]));
-        }
-    }
-    return bitmap;
 }
 
 [[nodiscard]] inline std::string PictureOf(const TBitmap& bitmap)

@@ -214,23 +214,17 @@ void HeadlessBackend::InjectDesktopMove(HWND window, const TRect& bounds)
     Inject(std::move(e));
 }
 
-void HeadlessBackend::InjectMinimize(HWND window)
-{
-    SetNativeMinimized(window, true);
-    BackendEvent e;
-    e.type = BackendEvent::Type::MinimizeRequest;
-    e.window = window;
-    e.minimized = true;
-    Inject(std::move(e));
-}
+void HeadlessBackend::InjectMinimize(HWND window) { InjectMinimizeRequest(window, true); }
 
-void HeadlessBackend::InjectRestore(HWND window)
+void HeadlessBackend::InjectRestore(HWND window) { InjectMinimizeRequest(window, false); }
+
+void HeadlessBackend::InjectMinimizeRequest(HWND window, bool minimized)
 {
-    SetNativeMinimized(window, false);
+    SetNativeMinimized(window, minimized);
     BackendEvent e;
     e.type = BackendEvent::Type::MinimizeRequest;
     e.window = window;
-    e.minimized = false;
+    e.minimized = minimized;
     Inject(std::move(e));
 }
 

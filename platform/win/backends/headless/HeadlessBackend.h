@@ -105,6 +105,8 @@ public:
     void SaveScreenPng(const std::string& path) const;
 
 private:
+    // The desktop minimised (true) or restored a window: its state, then the event.
+    void InjectMinimizeRequest(HWND window, bool minimized);
     void InjectMouse(BackendEvent::Type type, TPoint screen, MouseButton button, KeyModifiers modifiers);
     void InjectKey(BackendEvent::Type type, std::uint16_t virtualKey, KeyModifiers modifiers);
     void InjectForWindow(BackendEvent::Type type, HWND window);
