@@ -3,7 +3,7 @@
 // TFRMMAIN, which creates every component; the fields are bound to them by
 // name and the handlers by their names.
 
-#include "platform/ui/Form.h"
+#include "platform/ui/forms/Form.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "app/MessageBoxComponent.h"
 
 #include "platform/core/ClassBuilder.h"
-#include "platform/ui/Application.h"
+#include "platform/ui/forms/Application.h"
 
 QZ_IMPLEMENT_CLASS(TMessageBoxComponent);
 void TMessageBoxComponent::Publish(TClassBuilder<TMessageBoxComponent>& c)

@@ -3,7 +3,7 @@
 // its caption and text as properties; ShowModal shows it through the
 // application's message box (an error icon and one OK button).
 
-#include "platform/ui/Component.h"
+#include "platform/ui/base/Component.h"
 
 #include <string>
 

@@ -10,7 +10,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/ResourceTable.h"
 #include "platform/gfx/PixelBuffer.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "skin/core/FileTheme.h"
 #include "skin/core/SUIPublic.h"
 #include "skin/core/SUIThemes.h"

@@ -7,9 +7,9 @@
 //                   with nothing to do but one timer; CPU time per wait should
 //                   be near zero. Skipped without an X display.
 
-#include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/Panel.h"
+#include "platform/ui/forms/Application.h"
+#include "platform/ui/forms/Form.h"
+#include "platform/ui/controls/Panel.h"
 #include "platform/win/BackendFactory.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WindowSystem.h"

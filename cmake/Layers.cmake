@@ -18,10 +18,15 @@ function(qz_layer target)
   target_link_libraries(${target} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# One GoogleTest program per test folder, registered with CTest.
+# One GoogleTest program per test folder, registered with CTest. RECURSE takes
+# in the subfolders too (a suite whose tests mirror a layer's family folders).
 function(qz_test_suite target)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  cmake_parse_arguments(ARG "RECURSE" "" "DEPS" ${ARGN})
+  if(ARG_RECURSE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  endif()
   if(NOT sources)
     return()
   endif()

@@ -4,7 +4,7 @@
 
 #include "platform/core/Exception.h"
 #include "platform/core/MemoryStream.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "skin/core/ThemeElements.h"
 #include "skin/core/ThemeFileReader.h"
 

@@ -3,8 +3,8 @@
 #include "platform/core/ClassBuilder.h"
 #include "platform/core/PropertyAccess.h"
 #include "platform/core/SysUtils.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/CustomForm.h"
+#include "platform/ui/graphics/Bitmap.h"
+#include "platform/ui/forms/CustomForm.h"
 #include "skin/core/FileThemeMgr.h"
 #include "skin/core/SUIPublic.h"
 

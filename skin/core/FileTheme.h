@@ -12,7 +12,7 @@
 // read its look again.
 
 #include "platform/core/Color.h"
-#include "platform/ui/Component.h"
+#include "platform/ui/base/Component.h"
 
 #include <memory>
 #include <string>

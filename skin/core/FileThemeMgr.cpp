@@ -1,7 +1,7 @@
 #include "skin/core/FileThemeMgr.h"
 
 #include "platform/core/SysUtils.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "skin/core/ThemeElements.h"
 #include "skin/core/ThemeFileReader.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/core/ClassRegistry.h"
 #include "platform/core/PropertyAccess.h"
-#include "platform/ui/WinControl.h"
+#include "platform/ui/base/WinControl.h"
 
 #include <cstdint>
 

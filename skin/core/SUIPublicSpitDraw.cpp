@@ -1,8 +1,8 @@
 #include "skin/core/SUIPublic.h"
 
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/Canvas.h"
-#include "platform/ui/ImageList.h"
+#include "platform/ui/graphics/Bitmap.h"
+#include "platform/ui/graphics/Canvas.h"
+#include "platform/ui/graphics/ImageList.h"
 #include "skin/core/SpitDrawLayout.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include "platform/core/Exception.h"
 #include "platform/gfx/PixelBuffer.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/Canvas.h"
-#include "platform/ui/ImageList.h"
-#include "platform/ui/Picture.h"
+#include "platform/ui/graphics/Bitmap.h"
+#include "platform/ui/graphics/Canvas.h"
+#include "platform/ui/graphics/ImageList.h"
+#include "platform/ui/graphics/Picture.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "skin/core/SUIPublic.h"
 
 #include "platform/core/PropertyAccess.h"
-#include "platform/ui/Control.h"
+#include "platform/ui/base/Control.h"
 #include "platform/win/WinApi.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "skin/core/SUIThemes.h"
 
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "skin/core/InsideThemeTables.h"
 #include "skin/core/SUIPublic.h"
 

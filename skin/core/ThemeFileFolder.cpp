@@ -4,7 +4,7 @@
 #include "platform/core/FileStream.h"
 #include "platform/core/StringList.h"
 #include "platform/core/SysUtils.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "skin/core/ThemeElements.h"
 #include "skin/core/ThemeFileReader.h"
 #include "skin/core/ThemeFileWriter.h"

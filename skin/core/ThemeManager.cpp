@@ -2,7 +2,7 @@
 
 #include "platform/core/ClassBuilder.h"
 #include "platform/core/PropertyAccess.h"
-#include "platform/ui/CustomForm.h"
+#include "platform/ui/forms/CustomForm.h"
 #include "skin/core/FileTheme.h"
 #include "skin/core/ThemeManagerCompList.h"
 

@@ -17,7 +17,7 @@
 // UIStyle DeepBlue, without UpdateAll (the components themselves fall back
 // to DeepBlue). A file theme on another form is watched the same way.
 
-#include "platform/ui/Component.h"
+#include "platform/ui/base/Component.h"
 #include "skin/core/UIStyle.h"
 
 #include <memory>

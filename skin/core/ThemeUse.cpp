@@ -1,7 +1,7 @@
 #include "skin/core/ThemeUse.h"
 
 #include "platform/core/PropertyAccess.h"
-#include "platform/ui/WinControl.h"
+#include "platform/ui/base/WinControl.h"
 #include "skin/core/FileTheme.h"
 #include "skin/core/SUIPublic.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/StartUp.h"
 #include "platform/core/Exception.h"
-#include "platform/ui/Application.h"
+#include "platform/ui/forms/Application.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/backends/headless/HeadlessBackend.h"
 

@@ -5,7 +5,7 @@
 // that raw string literals can be written as blocks.
 
 #include "platform/gfx/PixelBuffer.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 
 #include <memory>
 #include <string>

@@ -5,11 +5,11 @@
 // recording through WindowProc, and a small button that takes dialog keys.
 
 #include "platform/core/ClassBuilder.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/CustomControl.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/GraphicControl.h"
-#include "platform/ui/Screen.h"
+#include "platform/ui/forms/Application.h"
+#include "platform/ui/base/CustomControl.h"
+#include "platform/ui/forms/Form.h"
+#include "platform/ui/base/GraphicControl.h"
+#include "platform/ui/forms/Screen.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/backends/headless/HeadlessBackend.h"

@@ -5,7 +5,7 @@
 #include "platform/core/StringList.h"
 #include "platform/core/SysUtils.h"
 #include "platform/gfx/PixelBuffer.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "skin/core/FileTheme.h"
 #include "skin/core/ThemeElements.h"
 

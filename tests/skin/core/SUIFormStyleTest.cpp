@@ -1,6 +1,6 @@
 #include "platform/core/ClassBuilder.h"
-#include "platform/ui/ImageList.h"
-#include "platform/ui/Panel.h"
+#include "platform/ui/graphics/ImageList.h"
+#include "platform/ui/controls/Panel.h"
 #include "skin/core/SUIThemes.h"
 #include "tests/ui/UiTestFixture.h"
 

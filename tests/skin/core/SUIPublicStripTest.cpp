@@ -1,6 +1,6 @@
 #include "platform/core/Exception.h"
-#include "platform/ui/Canvas.h"
-#include "platform/ui/Picture.h"
+#include "platform/ui/graphics/Canvas.h"
+#include "platform/ui/graphics/Picture.h"
 #include "skin/core/SUIPublic.h"
 #include "tests/skin/core/SkinCoreTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "platform/ui/Panel.h"
+#include "platform/ui/controls/Panel.h"
 #include "platform/win/WinApi.h"
 #include "skin/core/SUIPublic.h"
 #include "tests/ui/UiTestFixture.h"

@@ -1,6 +1,6 @@
 #include "platform/gfx/Region.h"
-#include "platform/ui/Canvas.h"
-#include "platform/ui/Panel.h"
+#include "platform/ui/graphics/Canvas.h"
+#include "platform/ui/controls/Panel.h"
 #include "platform/win/Gdi.h"
 #include "platform/win/WinApi.h"
 #include "skin/core/SUIPublic.h"

@@ -1,5 +1,5 @@
 #include "platform/core/Exception.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "skin/core/SUIThemes.h"
 #include "skin/core/ThemeElements.h"
 #include "tests/skin/core/SkinCoreTestSupport.h"

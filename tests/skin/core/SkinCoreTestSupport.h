@@ -5,7 +5,7 @@
 
 #include "platform/core/Resources.h"
 #include "platform/gfx/PixelBuffer.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/ui/graphics/Bitmap.h"
 #include "tests/support/BitmapPictures.h"
 
 #include <memory>

@@ -4,8 +4,8 @@
 // folders pack into complete theme files.
 
 #include "platform/core/Resources.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/Icon.h"
+#include "platform/ui/graphics/Bitmap.h"
+#include "platform/ui/graphics/Icon.h"
 #include "skin/core/SUIThemes.h"
 #include "skin/core/ThemeElements.h"
 #include "skin/core/ThemeFileFolder.h"

@@ -1,4 +1,4 @@
-#include "platform/ui/Canvas.h"
+#include "platform/ui/graphics/Canvas.h"
 #include "skin/core/SUIPublic.h"
 #include "skin/core/SpitDrawLayout.h"
 #include "tests/skin/core/SkinCoreTestSupport.h"

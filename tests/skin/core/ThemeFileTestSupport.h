@@ -3,8 +3,8 @@
 // and a writer of complete themes with values derived from element ids.
 
 #include "platform/core/MemoryStream.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/Canvas.h"
+#include "platform/ui/graphics/Bitmap.h"
+#include "platform/ui/graphics/Canvas.h"
 #include "skin/core/ThemeElements.h"
 #include "skin/core/ThemeFileReader.h"
 #include "skin/core/ThemeFileWriter.h"

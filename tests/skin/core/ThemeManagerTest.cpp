@@ -8,7 +8,7 @@
 
 #include "platform/core/ClassInfo.h"
 #include "platform/core/PropertyAccess.h"
-#include "platform/ui/FormReader.h"
+#include "platform/ui/forms/FormReader.h"
 #include "skin/core/FileTheme.h"
 #include "skin/core/ThemeManager.h"
 #include "skin/core/ThemeManagerCompList.h"

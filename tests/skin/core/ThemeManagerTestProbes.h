@@ -3,7 +3,7 @@
 // UIStyle and FileTheme and keep the style contract (ThemeUse.h), logging
 // every setter call as "<name>.<property>=<value>".
 
-#include "platform/ui/CustomControl.h"
+#include "platform/ui/base/CustomControl.h"
 #include "skin/core/ThemeUse.h"
 
 #include <string>

@@ -8,8 +8,8 @@
 #include "platform/core/FormDescriptionParser.h"
 #include "platform/gfx/BmpDecoder.h"
 #include "platform/gfx/BmpEncoder.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/Picture.h"
+#include "platform/ui/graphics/Bitmap.h"
+#include "platform/ui/graphics/Picture.h"
 #include "tools/skinart/Look.h"
 #include "tools/skinart/PublisherArt.h"
 

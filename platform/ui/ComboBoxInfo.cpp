@@ -1,9 +1,0 @@
-#include "platform/ui/ComboBoxInfo.h"
-
-#include "platform/win/WinApi.h"
-
-bool GetComboBoxInfo(HWND combo, COMBOBOXINFO& info)
-{
-    if (info.cbSize != COMBOBOXINFO{}.cbSize || !IsWindow(combo)) return false;
-    return SendMessage(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)) != 0;
-}
