@@ -1,13 +1,11 @@
 #pragma once
 // The style contract of skinned components. Each publishes UIStyle and
-// FileTheme (a TsuiFileTheme on its form, not owned). Its UIStyle setter
-// asks UsingFileTheme where its look comes from and then reads every element
-// either from the file theme (GetBitmap, GetInt, GetColor, GetBool) or from
-// the built-in getters with the effective style:
+// FileTheme (a TsuiFileTheme on its form, not owned) and reads every element
+// of its look through one TThemeReader (ThemeReader.h), which asks
+// UsingFileTheme once whether the file theme or a built-in style answers:
 //
-//   const TThemeSource source = UsingFileTheme(FileTheme(), UIStyle());
-//   const int top = source.FromFile ? FileTheme()->GetInt(id)
-//                                   : GetInsideThemeInt(source.Style, id);
+//   const TThemeReader theme(FileTheme(), UIStyle());
+//   const int top = theme.Int(TitleBarButtonTopInt);
 //
 // Its FileTheme setter stores the reference and runs the UIStyle setter
 // again; on the removal of its file theme (Notification) it sets FileTheme
