@@ -163,13 +163,13 @@ void TsuiCustomButton::CMTextChanged(TMessage& message)
     Invalidate();
 }
 
+// The framework's handling fires OnMouseEnter.
 void TsuiCustomButton::CMMouseEnter(TMessage& message)
 {
     TCustomControl::Dispatch(message);
     if (ComponentState().Contains(csDesigning)) return;
     m_mouseOn = true;
     Invalidate();
-    if (OnMouseEnter) OnMouseEnter(this);
 }
 
 void TsuiCustomButton::CMMouseLeave(TMessage& message)
