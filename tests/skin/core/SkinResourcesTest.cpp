@@ -1,15 +1,14 @@
 // The skin pictures the program embeds: the colours the skin keys on are
 // where it looks for them, stretched pictures are plain along the stretch,
-// and the sample theme folders pack into complete theme files. (Their names
-// and sizes are checked against the art catalogue by the art tool's tests.)
+// and the sample themes' pictures have the DeepBlue sizes. (Names and sizes
+// of the embedded pictures are checked against the art catalogue by the art
+// tool's tests.)
 
 #include "platform/core/Resources.h"
 #include "platform/ui/graphics/Bitmap.h"
 #include "platform/ui/graphics/Icon.h"
 #include "skin/core/SUIThemes.h"
 #include "skin/core/ThemeElements.h"
-#include "skin/core/ThemeFileFolder.h"
-#include "tests/core/TempDir.h"
 #include "tests/skin/core/SkinCoreTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -240,13 +239,6 @@ protected:
     void SetUp() override { skintest::UseAppResources(); }
     [[nodiscard]] static std::string Folder() { return std::string(QZ_SOURCE_DIR) + "/resources/themes/" + GetParam(); }
 };
-
-TEST_P(SampleThemeTest, PacksIntoACompleteThemeFile)
-{
-    TempDir dir;
-    const TThemeFolderResult result = PackThemeFolder(Folder(), dir.File("theme.sui"));
-    EXPECT_TRUE(result.Warnings.empty()) << result.Warnings.front();
-}
 
 TEST_P(SampleThemeTest, PicturesHaveTheDeepBlueSizes)
 {
