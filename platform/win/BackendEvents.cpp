@@ -16,10 +16,14 @@ namespace win {
 
 namespace {
 
-// The close box runs the same path as the system menu's Close, so that close queries run.
+// The close box runs the same path as the system menu's Close, so that close
+// queries run. A window disabled by a modal one brings that one forward instead.
 void OnCloseRequest(HWND hwnd)
 {
-    if (IsWindowEnabled(hwnd)) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (IsWindowEnabled(hwnd))
+        SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else if (LookUp(hwnd))
+        ActivateEnabledPopupOf(hwnd);
 }
 
 // Focus moving between two of our windows arrives as a loss followed by a gain:

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, OwnedWindowsFollowTest,
                          ::testing::Values(MinimizeBy::ProgramOwner, MinimizeBy::DesktopOwner,
                                            MinimizeBy::DesktopDialog));
 
-TEST_F(OwnedWindowsTest, AClickOnTheDisabledOwnerBringsTheDialogForward)
+TEST_F(OwnedWindowsTest, AClickOrCloseRequestOnTheDisabledOwnerBringsTheDialogForward)
 {
     EnableWindow(main, false);
     SetActiveWindow(dialog);
@@ -101,6 +101,13 @@ TEST_F(OwnedWindowsTest, AClickOnTheDisabledOwnerBringsTheDialogForward)
     EXPECT_EQ(Desktop().FocusedWindow(), dialog) << "the desktop's keyboard focus goes back to the dialog";
     EXPECT_TRUE(Above(dialog, main));
     EXPECT_TRUE(Received(main, WM_LBUTTONDOWN).empty());
+    // Its close box too: the dialog comes forward, the owner stays.
+    SetActiveWindow(TopLevel({600, 100, 700, 200}, WS_POPUP | WS_CAPTION | WS_VISIBLE));
+    Desktop().InjectCloseRequest(main);
+    Pump();
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    EXPECT_TRUE(Received(main, WM_SYSCOMMAND).empty());
+    EXPECT_TRUE(IsWindow(main));
 }
 
 // SDL-like desktops report every unmapping as minimising: a report about a
