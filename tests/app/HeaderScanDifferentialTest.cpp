@@ -2,6 +2,7 @@
 // every fast route must count exactly what the literal reference counts.
 
 #include "app/HeaderScan.h"
+#include "app/MemoryScanSource.h"
 #include "tests/app/CountRoutes.h"
 #include "tests/app/LiteralHeaderCount.h"
 #include "tests/app/TestFiles.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -105,6 +107,47 @@ TEST_P(HeaderScanDifferential, SmallStreamBuffersMatchTheLiteralScanWithTheSameR
         const OffsetRange reach{-kNear - 2, kNear};
         ASSERT_EQ(CountAsStream(path, limits), LiteralCountExeHeaders(path.c_str(), reach))
             << "file " << file << " of " << bytes.size() << " bytes";
+    }
+}
+
+// Every "MZ" whose offset field leads to "PE", wherever the classic scan goes.
+std::uint64_t EveryHeader(const ByteVector& bytes)
+{
+    std::uint64_t count = 0;
+    const auto n = static_cast<std::int64_t>(bytes.size());
+    for (std::int64_t m = 0; m + 64 <= n; ++m) {
+        if (bytes[m] != 'M' || bytes[m + 1] != 'Z')
+            continue;
+        std::int32_t offset = 0;
+        std::memcpy(&offset, &bytes[m + 0x3C], 4);
+        const std::int64_t pe = m + offset;
+        count += pe >= 0 && pe + 2 <= n && bytes[pe] == 'P' && bytes[pe + 1] == 'E' ? 1 : 0;
+    }
+    return count;
+}
+
+// The thorough scan keeps the classic count and finds every header besides;
+// the headers it lists are those it counts, in file order.
+TEST_P(HeaderScanDifferential, TheThoroughScanFindsEveryHeader)
+{
+    RandomInput random(0x7402000 + GetParam());
+    for (int file = 0; file < 12; ++file) {
+        const ByteVector bytes = random.Bytes(random.Size());
+        MemoryScanSource classic(bytes);
+        MemoryScanSource thorough(bytes);
+        struct Listed final : HeaderSink {
+            std::vector<FoundHeader> Headers;
+            void Found(const FoundHeader& h) override { Headers.push_back(h); }
+        } listed;
+        const HeaderTally tally = ScanHeaders(thorough, ScanDepth::Thorough, &listed);
+        ASSERT_EQ(tally.Classic, CountHeaders(classic)) << "file " << file;
+        ASSERT_EQ(tally.Classic + tally.Hidden, EveryHeader(bytes)) << "file " << file;
+        ASSERT_EQ(listed.Headers.size(), tally.Classic + tally.Hidden);
+        for (std::size_t i = 0; i < listed.Headers.size(); ++i) {
+            const FoundHeader& h = listed.Headers[i];
+            ASSERT_TRUE(i == 0 || listed.Headers[i - 1].Mz < h.Mz);
+            ASSERT_TRUE(bytes[h.Mz] == 'M' && bytes[h.Pe] == 'P' && bytes[h.Pe + 1] == 'E');
+        }
     }
 }
 
