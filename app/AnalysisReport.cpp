@@ -38,7 +38,7 @@ std::string_view InputErrorText(InputError error)
     case InputError::NotFound: return "文件不存在";
     case InputError::PermissionDenied: return "权限不足";
     case InputError::IsDirectory: return "这是一个文件夹";
-    case InputError::NotRegularFile: return "不是普通文件（管道、套接字或设备）";
+    case InputError::NotRegularFile: return "不是普通文件（管道或设备）";
     case InputError::ReadFailed: return "读取出错";
     case InputError::OpenFailed: return "无法打开";
     case InputError::None: break;

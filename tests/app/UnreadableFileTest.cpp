@@ -70,10 +70,10 @@ INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableFile, testing::Values(
     UnreadableCase{"NamedPipeWithoutWriter", [](const ScratchDir& d) {
         const std::string path = (d.Path() / "fifo.exe").string();
         return mkfifo(path.c_str(), 0600) == 0 ? path : std::string();
-    }, InputError::NotRegularFile, "不是普通文件（管道、套接字或设备）"},
-    UnreadableCase{"Socket", MakeSocket, InputError::NotRegularFile, "不是普通文件（管道、套接字或设备）"},
+    }, InputError::NotRegularFile, "不是普通文件（管道或设备）"},
+    UnreadableCase{"Socket", MakeSocket, InputError::NotRegularFile, "不是普通文件（管道或设备）"},
     UnreadableCase{"CharacterDevice", [](const ScratchDir&) { return std::string("/dev/null"); },
-        InputError::NotRegularFile, "不是普通文件（管道、套接字或设备）"}),
+        InputError::NotRegularFile, "不是普通文件（管道或设备）"}),
     [](const testing::TestParamInfo<UnreadableCase>& info) { return std::string(info.param.Name); });
 
 TEST(UnreadableFile, AFileDeletedAfterItWasChosenIsNotFound)
