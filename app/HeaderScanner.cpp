@@ -1,9 +1,11 @@
 #include "app/HeaderScanner.h"
 
+#include "app/PeSignatureIndex.h"
 #include "app/SignatureSearch.h"
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace {
 
@@ -20,9 +22,29 @@ struct Step {
 std::int32_t LoadOffsetField(const std::uint8_t* p)
 {
     std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | p[i];
+    std::memcpy(&v, p, sizeof v);
+    if constexpr (std::endian::native == std::endian::big)
+        v = __builtin_bswap32(v);  // the field is little-endian
     return static_cast<std::int32_t>(v);
+}
+
+// Whether the "MZ" at window index m is surely no header, decided from the
+// window alone: its "PE" would lie outside the input or the source's reach, or
+// inside the window without "PE" there. Most "MZ" of a hostile file end here.
+bool SurelyNoHeader(const ScanWindow& w, std::size_t m, PeSignatureIndex& index)
+{
+    const std::int64_t offset = LoadOffsetField(w.Data + m + kOffsetFieldAt);
+    const std::int64_t target = static_cast<std::int64_t>(w.Start + m) + offset;
+    if (target < 0 || static_cast<std::uint64_t>(target) + 2 > w.Limit || offset < w.LowestOffset || offset > w.HighestOffset)
+        return true;
+    const auto pe = static_cast<std::uint64_t>(target);
+    if (pe < w.Start || pe - w.Start + 2 > w.Size)
+        return false;
+    const std::size_t at = pe - w.Start;
+    if (index.Active())
+        return !index.IsPe(at);
+    index.NoteLookup(m);
+    return w.Data[at] != 'P' || w.Data[at + 1] != 'E';
 }
 
 std::optional<BytePair> PairFrom(const ScanWindow& w, std::uint64_t pos, ScanSource& source)
@@ -55,11 +77,14 @@ Step Examine(const ScanWindow& w, std::size_t m, ScanSource& source)
 
 // Prefetches the "PE" targets of the "MZ" pairs some chunks ahead of the
 // scan: a file whose offsets point all over the window then waits for memory
-// for many look-ups at once instead of for each in turn.
+// for many look-ups at once instead of for each in turn. Where the targets
+// lie outside the window there is nothing to fetch, and it looks at fewer
+// and fewer chunks until it finds some again.
 class TargetPrefetcher {
 public:
-    explicit TargetPrefetcher(const ScanWindow& w)
+    TargetPrefetcher(const ScanWindow& w, const PeSignatureIndex& index)
         : m_w(w)
+        , m_index(index)
     {
     }
 
@@ -68,25 +93,41 @@ public:
     {
         m_next = std::max(m_next, at + kChunk);
         const std::size_t until = at + kPrefetchChunks * kChunk;
-        for (; m_next < until && m_next + kChunk + 1 <= m_w.Size; m_next += kChunk)
-            PrefetchChunk(m_next);
-    }
-
-private:
-    void PrefetchChunk(std::size_t chunk) const
-    {
-        for (std::uint64_t bits = SignatureMaskMZ(m_w.Data, chunk, m_w.Size); bits != 0; bits &= bits - 1) {
-            const std::size_t m = chunk + static_cast<std::size_t>(std::countr_zero(bits));
-            if (m + kHeaderSpan > m_w.Size)
-                return;
-            const std::int64_t target = static_cast<std::int64_t>(m) + LoadOffsetField(m_w.Data + m + kOffsetFieldAt);
-            if (target >= 0 && static_cast<std::uint64_t>(target) + 2 <= m_w.Size)
-                __builtin_prefetch(m_w.Data + target);
+        for (; m_next < until && m_next + kChunk + 1 <= m_w.Size; m_next += kChunk * m_stride) {
+            if (PrefetchChunk(m_next))
+                m_stride = 1;
+            else
+                m_stride = std::min(m_stride * 2, kLongestStride);
         }
     }
 
+private:
+    static constexpr std::size_t kLongestStride = 64;  // chunks
+
+    // Whether any target was fetched.
+    bool PrefetchChunk(std::size_t chunk) const
+    {
+        bool fetched = false;
+        for (std::uint64_t bits = SignatureMaskMZ(m_w.Data, chunk, m_w.Size); bits != 0; bits &= bits - 1) {
+            const std::size_t m = chunk + static_cast<std::size_t>(std::countr_zero(bits));
+            if (m + kHeaderSpan > m_w.Size)
+                break;
+            const std::int64_t target = static_cast<std::int64_t>(m) + LoadOffsetField(m_w.Data + m + kOffsetFieldAt);
+            if (target >= 0 && static_cast<std::uint64_t>(target) + 2 <= m_w.Size) {
+                const auto at = static_cast<std::size_t>(target);
+                const void* bits = m_index.Active() ? m_index.BitsOf(at) : m_w.Data + at;
+                if (bits)
+                    __builtin_prefetch(bits);
+                fetched = true;
+            }
+        }
+        return fetched;
+    }
+
     const ScanWindow& m_w;
-    std::size_t m_next = 0;  // the first chunk not yet prefetched
+    const PeSignatureIndex& m_index;
+    std::size_t m_next = 0;    // the next chunk to look at
+    std::size_t m_stride = 1;  // chunks between those looked at
 };
 
 // The scan's state from window to window.
@@ -103,7 +144,8 @@ public:
     // or nothing at the end of the input.
     std::optional<std::uint64_t> Window(const ScanWindow& w, std::size_t i)
     {
-        TargetPrefetcher prefetcher(w);
+        PeSignatureIndex index(w);
+        TargetPrefetcher prefetcher(w, index);
         for (;;) {
             const std::size_t base = FindSignatureMZ(w.Data, i, w.Size);
             if (base >= w.Size) {
@@ -118,6 +160,10 @@ public:
             std::size_t resume = std::min(base + kChunk, w.Size - 1);
             for (std::uint64_t bits = SignatureMaskMZ(w.Data, base, w.Size); bits != 0;) {
                 const std::size_t m = base + static_cast<std::size_t>(std::countr_zero(bits));
+                if (m + kHeaderSpan <= w.Size && SurelyNoHeader(w, m, index)) {
+                    bits &= bits - 1;  // the scan goes on after the 'M'
+                    continue;
+                }
                 if (m + kHeaderSpan > w.Size && !w.ReachesEnd)
                     return w.Start + m;  // the offset field is in the next window
                 const std::uint64_t next = Record(w.Start + m, Examine(w, m, m_source));

@@ -30,6 +30,10 @@ MappedFileSource::MappedFileSource(int fd, std::uint64_t size, std::size_t zone)
     if (map == MAP_FAILED)
         return;
     m_map = static_cast<const std::uint8_t*>(map);
+    // Where the page cache holds the file in large pages, map them whole: a
+    // scan whose look-ups jump all over the file then misses the address
+    // cache (TLB) far less often, and takes far fewer page faults.
+    madvise(map, static_cast<std::size_t>(size), MADV_HUGEPAGE);
     m_zoneEnd = std::min(size, kZoneSteps * m_step);
 }
 

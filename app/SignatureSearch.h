@@ -12,3 +12,6 @@ std::size_t FindSignatureMZ(const std::uint8_t* data, std::size_t from, std::siz
 // an 'M' at at + k whose 'Z' follows within size). A scan walks the pairs of
 // a run like "MZMZMZ..." from one mask instead of searching after each.
 std::uint64_t SignatureMaskMZ(const std::uint8_t* data, std::size_t at, std::size_t size);
+
+// The same for "PE" pairs.
+std::uint64_t SignatureMaskPE(const std::uint8_t* data, std::size_t at, std::size_t size);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <random>
@@ -149,6 +150,63 @@ TEST_P(HeaderScanDifferential, TheThoroughScanFindsEveryHeader)
             ASSERT_TRUE(bytes[h.Mz] == 'M' && bytes[h.Pe] == 'P' && bytes[h.Pe + 1] == 'E');
         }
     }
+}
+
+// The classic count over bytes in memory, byte by byte.
+std::uint64_t ClassicInMemory(const ByteVector& bytes)
+{
+    std::uint64_t count = 0;
+    const auto n = static_cast<std::int64_t>(bytes.size());
+    for (std::int64_t m = 0; m + 1 < n;) {
+        std::int32_t offset = 0;
+        if (bytes[m] == 'M' && bytes[m + 1] == 'Z' && m + 64 <= n)
+            std::memcpy(&offset, &bytes[m + 0x3C], 4);
+        const std::int64_t pe = m + offset;
+        if (offset != 0 && pe >= 0 && pe + 2 <= n && bytes[pe] == 'P' && bytes[pe + 1] == 'E') {
+            ++count;
+            m = std::max(pe + 2, m + 2);
+        } else {
+            ++m;
+        }
+    }
+    return count;
+}
+
+// Megabytes of "MZ" every four bytes whose offsets point all over the input,
+// some to planted "PE" pairs: thick enough that the scan turns to its index of
+// "PE" lines, in every depth.
+TEST_P(HeaderScanDifferential, ThickLookupsOverMegabytesMatchTheClassicScan)
+{
+    constexpr std::size_t kSize = 3 << 20;  // bytes
+    std::mt19937_64 rng(0x7111C0 + GetParam());
+    ByteVector bytes(kSize);
+    for (std::size_t at = 0; at + 4 <= kSize; at += 4) {
+        bytes[at] = 'M';
+        bytes[at + 1] = 'Z';
+        bytes[at + 2] = static_cast<std::uint8_t>(rng() % 0x30);  // the offset field's third byte: up to 3 MiB away
+    }
+    for (int i = 0; i < 400; ++i) {
+        const std::size_t at = rng() % (kSize - 2);
+        bytes[at] = 'P';
+        bytes[at + 1] = 'E';
+    }
+    for (std::size_t at = 0; at + 64 <= kSize; at += 4096 + rng() % 64) {
+        const auto pe = static_cast<std::int64_t>(rng() % kSize);
+        const auto offset = static_cast<std::int32_t>(pe - static_cast<std::int64_t>(at));
+        std::memcpy(&bytes[at + 0x3C], &offset, 4);  // this "MZ" points at a planted or a random spot
+        if (rng() % 2 == 0 && pe + 2 <= static_cast<std::int64_t>(kSize)) {
+            bytes[pe] = 'P';
+            bytes[pe + 1] = 'E';
+        }
+    }
+    MemoryScanSource memory(bytes);
+    MemoryScanSource thorough(bytes);
+    const std::uint64_t expected = ClassicInMemory(bytes);
+    ASSERT_GT(expected, 0u);
+    EXPECT_EQ(CountHeaders(memory), expected);
+    const HeaderTally tally = ScanHeaders(thorough, ScanDepth::Thorough, nullptr);
+    EXPECT_EQ(tally.Classic, expected);
+    EXPECT_EQ(tally.Classic + tally.Hidden, EveryHeader(bytes));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, HeaderScanDifferential, testing::Range(0, 12));
