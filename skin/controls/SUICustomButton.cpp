@@ -25,7 +25,7 @@ void TsuiCustomButton::Publish(TClassBuilder<TsuiCustomButton>& c)
     c.Property("MouseContinuouslyDownInterval", &TsuiCustomButton::MouseContinuouslyDownInterval,
                &TsuiCustomButton::SetMouseContinuouslyDownInterval)
         .Default(kDefaultRepeatInterval);
-    c.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor);
+    c.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true);
     c.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont);
     c.Redeclare("TabStop").Default(true);
     c.Property("OnClick", &TControl::OnClick);
@@ -47,6 +47,8 @@ TsuiCustomButton::TsuiCustomButton(TComponent* owner) : TCustomControl(owner)
     SetControlStyle(style);
     SetText("");
     SetTabStop(true);
+    // What an opaque face leaves uncovered is the parent's colour.
+    SetParentColor(true);
     SetUIStyle(GetSUIFormStyle(owner));
 }
 

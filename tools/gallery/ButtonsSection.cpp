@@ -1,6 +1,7 @@
 // The buttons section: push buttons in their states, with glyphs in two
-// layouts, a repeating button with a counter, an auto-sized button and an
-// image button.
+// layouts, a repeating button with a counter, an auto-sized button, an
+// image button, a control button (a title-bar button frame) and a tool-bar
+// speed button.
 
 #include "platform/core/SysUtils.h"
 #include "platform/ui/controls/Label.h"
@@ -10,7 +11,10 @@
 #include "platform/ui/graphics/Pen.h"
 #include "platform/ui/graphics/Picture.h"
 #include "skin/controls/SUIButton.h"
+#include "skin/controls/SUIControlButton.h"
 #include "skin/controls/SUIImageButton.h"
+#include "skin/controls/SUIToolBarSpeedButton.h"
+#include "skin/core/ThemeElements.h"
 #include "tools/gallery/GallerySection.h"
 
 #include <string>
@@ -21,6 +25,8 @@ constexpr int kGlyphSize = 16;  // pixels; one frame
 constexpr TColor kGlyphKey = clFuchsia;
 constexpr TColor kGlyphInk = TColor(0x00804000);  // dark blue
 constexpr TColor kGlyphGrey = TColor(0x00A0A0A0);
+// The title-bar button strip holds this many frames.
+constexpr int kTitleButtonFrames = 18;
 
 // A right-pointing arrow on the key colour.
 void DrawArrow(TCanvas* canvas, int left, TColor ink)
@@ -98,4 +104,23 @@ void BuildButtonsSection(TWinControl* parent)
     SetArrowPicture(image->PicNormal(), clBtnFace, kGlyphInk);
     SetArrowPicture(image->PicMouseOn(), clWhite, kGlyphInk);
     SetArrowPicture(image->PicMouseDown(), kGlyphInk, clWhite);
+
+    auto* control = new TsuiControlButton(GalleryOwner(parent));
+    control->SetName("sctlTitle");
+    control->SetParent(parent);
+    control->SetLeft(264);
+    control->SetTop(35);
+    control->SetThemeID(SuiThemeId::TitleBarButtonImage);
+    control->SetPicCount(kTitleButtonFrames);
+    control->SetTransparent(true);
+
+    auto* speed = new TsuiToolBarSpeedButton(GalleryOwner(parent));
+    speed->SetName("stbSpeed");
+    speed->SetParent(parent);
+    speed->SetLeft(264);
+    speed->SetTop(70);
+    TBitmap arrow;
+    DrawArrowGlyph(arrow);
+    arrow.SetWidth(kGlyphSize);
+    speed->SetGlyph(&arrow);
 }

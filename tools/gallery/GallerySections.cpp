@@ -8,11 +8,13 @@
 #include <array>
 
 void BuildButtonsSection(TWinControl* parent);
+void BuildChecksSection(TWinControl* parent);
 
 namespace {
 
 constexpr std::array kSections{
     TGallerySection{"buttons", "按钮", BuildButtonsSection},
+    TGallerySection{"checks", "复选框和单选按钮", BuildChecksSection},
 };
 
 }  // namespace
