@@ -175,9 +175,12 @@ void TsuiForm::SetBorderColor(TColor color)
 
 void TsuiForm::SetBorderWidth(int width)
 {
+    // Both sizes are taken first: sizing the form for the width re-aligns
+    // the skinned form, which would otherwise lose the new border's height.
+    const TSize size{Width(), Height()};
     m_borderWidth = width;
-    SetFormWidth(Width());
-    SetFormHeight(Height());
+    SetFormWidth(size.cx);
+    SetFormHeight(size.cy);
     PaintFormBorder();
 }
 

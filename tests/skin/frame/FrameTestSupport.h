@@ -6,9 +6,13 @@
 
 #include "platform/ui/menus/MainMenu.h"
 #include "platform/ui/menus/MenuItem.h"
+#include "platform/ui/graphics/Font.h"
+#include "platform/ui/graphics/Picture.h"
+#include "skin/core/SUIPublic.h"
 #include "skin/frame/SUIForm.h"
 #include "skin/frame/SUITitleBar.h"
 #include "skin/frame/SUITitleBarButtons.h"
+#include "skin/frame/SUITitleBarSections.h"
 #include "tests/skin/core/SkinCoreTestSupport.h"
 #include "tests/ui/UiTestFixture.h"
 
