@@ -9,6 +9,8 @@
 #include "platform/ui/graphics/Font.h"
 #include "platform/ui/graphics/Picture.h"
 #include "skin/core/SUIPublic.h"
+#include "skin/core/SUIThemes.h"
+#include "skin/core/ThemeElements.h"
 #include "skin/frame/SUIForm.h"
 #include "skin/frame/SUITitleBar.h"
 #include "skin/frame/SUITitleBarButtons.h"
