@@ -198,7 +198,9 @@ void TsuiPanel::MouseMove(TShiftState shift, int x, int y)
 void TsuiPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomPanel::MouseUp(button, shift, x, y);
-    if (button != mbLeft || !m_overButton) return;
+    // The release point decides, not the hover state of the last paint,
+    // which may be stale when the pointer jumped before the press.
+    if (button != mbLeft || !m_showButton || !InRect(x, y, RollButtonRect())) return;
     const bool rolledDown = m_animating ? m_rollingDown : m_expanded;
     StartRoll(!rolledDown);
     Invalidate();
@@ -228,20 +230,32 @@ void TsuiPanel::Paint()
     Canvas()->Draw(0, 0, &buffer);
 }
 
+TRect TsuiPanel::RollButtonRect() const
+{
+    TBitmap strip;
+    strip.LoadFromResourceName(nullptr, kRollButtonResource);
+    return RollButtonRect(strip);
+}
+
+TRect TsuiPanel::RollButtonRect(const TBitmap& strip) const
+{
+    const int frameWidth = strip.Width() / kRollButtonFrames;
+    const int frameHeight = strip.Height();
+    const int top = (TitleHeight() - frameHeight) / 2;
+    const int right = Width() - 1 - kButtonMargin;
+    return {right - frameWidth, top, right, top + frameHeight};
+}
+
 void TsuiPanel::PaintRollButton(TCanvas* canvas)
 {
     TBitmap strip;
     strip.LoadFromResourceName(nullptr, kRollButtonResource);
-    const int frameWidth = strip.Width() / kRollButtonFrames;
-    const int frameHeight = strip.Height();
-    const int width = Width();
-    const int top = (TitleHeight() - frameHeight) / 2;
-    const TRect hit(width - 1 - frameWidth - kButtonMargin, top, width - 1 - kButtonMargin, top + frameHeight);
+    const TRect hit = RollButtonRect(strip);
     POINT pointer;
     GetCursorPos(pointer);
     m_overButton = InRect(ScreenToClient(pointer), hit);
     const int frame = (m_expanded ? 1 : 3) + (m_overButton ? 1 : 0);
     TBitmap face;
     SpitBitmap(&strip, &face, kRollButtonFrames, frame);
-    canvas->Draw(width - frameWidth - kButtonMargin, top / 2 + 2, &face);
+    canvas->Draw(hit.Left + 1, hit.Top / 2 + 2, &face);
 }

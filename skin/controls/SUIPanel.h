@@ -53,6 +53,8 @@ public:
     // Roll up to the title strip, or down to Height.
     void Push();
     void Pop();
+    // The title strip's height in the current style (pixels).
+    [[nodiscard]] int TitleHeight() const;
 
     TNotifyEvent OnPush;
     TNotifyEvent OnPop;
@@ -68,10 +70,12 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
-    [[nodiscard]] int TitleHeight() const;
     [[nodiscard]] int RolledUpHeight() const;
     void StartRoll(bool expanding);
     void RollTick();
+    // Where the roll button lies (inclusive), for hit tests and painting.
+    [[nodiscard]] TRect RollButtonRect() const;
+    [[nodiscard]] TRect RollButtonRect(const TBitmap& strip) const;
     void PaintRollButton(TCanvas* canvas);
 
     TColor m_borderColor = clBlack;
