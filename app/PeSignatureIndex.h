@@ -38,12 +38,6 @@ public:
         return (m_lines[line >> 6] >> (line & 63)) & 1 && m_w.Data[at] == 'P' && m_w.Data[at + 1] == 'E';
     }
 
-    // The bits of at, to prefetch; null while its block is not built.
-    [[nodiscard]] const void* BitsOf(std::size_t at) const
-    {
-        return m_built[at >> kBlockShift] ? &m_lines[at >> (kLineShift + 6)] : nullptr;
-    }
-
 private:
     static constexpr std::size_t kLineShift = 6;                 // lines of 64 bytes
     static constexpr std::size_t kBlockShift = 20;               // blocks of 1 MiB
