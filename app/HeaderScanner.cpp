@@ -50,6 +50,28 @@ struct WindowBounds {
     }
 };
 
+constexpr int kDenseChunk = 8;  // pairs in a chunk worth testing their offsets together
+
+std::int32_t ClampToField(std::int64_t value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// Of the pairs in bits, those of a chunk at window index base whose offsets
+// surely lead out of the input or the source's reach, whatever their place in
+// the chunk. The chunk's offset fields must lie in the window.
+std::uint64_t SurelyOutside(const WindowBounds& w, std::size_t base, std::uint64_t bits)
+{
+    const auto at = static_cast<std::int64_t>(base);
+    // Above this, every target lies past the last position a "PE" fits at;
+    // below that, every target lies before the input's first byte.
+    const std::int64_t above = std::min(w.LastTarget - at, w.HighestOffset);
+    const std::int64_t below = std::max(w.FirstTarget - at - static_cast<std::int64_t>(kChunk - 1), w.LowestOffset);
+    if (above < INT32_MIN || below > INT32_MAX || below > above)
+        return bits;
+    return bits & OffsetFieldsOutside(w.Data, base, ClampToField(below), ClampToField(above));
+}
+
 // Whether the "MZ" at window index m is surely no header, decided from the
 // window alone: its "PE" would lie outside the input or the source's reach, or
 // inside the window without "PE" there. Most "MZ" of a hostile file end here.
@@ -181,8 +203,10 @@ public:
             std::uint64_t bits = SignatureMaskMZ(w.Data, base, w.Size);
             while (bits != 0) {
                 prefetcher.Ahead(base);
+                if (std::popcount(bits) >= kDenseChunk && base + kOffsetFieldsSpan <= w.Size)
+                    bits &= ~SurelyOutside(bounds, base, bits);
                 std::size_t resume = base + kChunk;
-                do {
+                while (bits != 0) {
                     const std::size_t m = base + static_cast<std::size_t>(std::countr_zero(bits));
                     if (m + kHeaderSpan <= w.Size && SurelyNoHeader(bounds, static_cast<std::int64_t>(m), index)) {
                         bits &= bits - 1;  // the scan goes on after the 'M'
@@ -199,7 +223,7 @@ public:
                         break;
                     }
                     bits &= ~std::uint64_t{0} << (at - base);
-                } while (bits != 0);
+                }
                 if (resume + 1 >= w.Size) {
                     i = std::min(resume, w.Size - 1);
                     break;
