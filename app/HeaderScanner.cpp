@@ -50,8 +50,6 @@ struct WindowBounds {
     }
 };
 
-constexpr int kDenseChunk = 8;  // pairs in a chunk worth testing their offsets together
-
 std::int32_t ClampToField(std::int64_t value)
 {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
@@ -140,6 +138,9 @@ public:
         m_next = std::max(m_next, at + kChunk);
         const std::size_t until = at + kPrefetchChunks * kChunk;
         for (; m_next < until && m_next + kChunk + 1 <= m_w.Size; m_next += kChunk * m_stride) {
+            // The chunks it looks at are new to the cache: fetch ahead of them too.
+            if (m_next + kStreamAhead < m_w.Size)
+                __builtin_prefetch(m_w.Data + m_next + kStreamAhead);
             if (PrefetchChunk(m_next))
                 m_stride = 1;
             else
@@ -149,6 +150,7 @@ public:
 
 private:
     static constexpr std::size_t kLongestStride = 64;  // chunks
+    static constexpr std::size_t kStreamAhead = 2048;  // bytes
 
     // Whether any target was fetched.
     bool PrefetchChunk(std::size_t chunk) const
@@ -203,7 +205,8 @@ public:
             std::uint64_t bits = SignatureMaskMZ(w.Data, base, w.Size);
             while (bits != 0) {
                 prefetcher.Ahead(base);
-                if (std::popcount(bits) >= kDenseChunk && base + kOffsetFieldsSpan <= w.Size)
+                // Two pairs or more: testing their offsets together pays.
+                if ((bits & (bits - 1)) != 0 && base + kOffsetFieldsSpan <= w.Size)
                     bits &= ~SurelyOutside(bounds, base, bits);
                 std::size_t resume = base + kChunk;
                 while (bits != 0) {
