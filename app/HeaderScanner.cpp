@@ -50,6 +50,8 @@ struct WindowBounds {
     }
 };
 
+constexpr std::size_t kChunksWithoutTests = 16;  // after a test of offsets together that settled none
+
 std::int32_t ClampToField(std::int64_t value)
 {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
@@ -192,6 +194,7 @@ public:
         const WindowBounds bounds(w);
         PeSignatureIndex index(w);
         TargetPrefetcher prefetcher(w, index);
+        std::size_t skipTests = 0;  // chunks left before the next test of their offsets together
         for (;;) {
             std::size_t base = FindSignatureMZ(w.Data, i, w.Size);
             if (base >= w.Size) {
@@ -205,9 +208,15 @@ public:
             std::uint64_t bits = SignatureMaskMZ(w.Data, base, w.Size);
             while (bits != 0) {
                 prefetcher.Ahead(base);
-                // Two pairs or more: testing their offsets together pays.
-                if ((bits & (bits - 1)) != 0 && base + kOffsetFieldsSpan <= w.Size)
-                    bits &= ~SurelyOutside(bounds, base, bits);
+                // Two pairs or more: testing their offsets together pays,
+                // unless it settled none of late.
+                if (skipTests > 0) {
+                    --skipTests;
+                } else if ((bits & (bits - 1)) != 0 && base + kOffsetFieldsSpan <= w.Size) {
+                    const std::uint64_t outside = SurelyOutside(bounds, base, bits);
+                    bits &= ~outside;
+                    skipTests = outside == 0 ? kChunksWithoutTests : 0;
+                }
                 std::size_t resume = base + kChunk;
                 while (bits != 0) {
                     const std::size_t m = base + static_cast<std::size_t>(std::countr_zero(bits));
