@@ -67,7 +67,7 @@ function(qz_test_suite target)
     # under the sanitizers, and the code under test keeps its optimisation.
     target_compile_options(${target} PRIVATE -O0)
   endif()
-  target_compile_definitions(${target} PRIVATE QZ_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  qz_test_paths(${target} QZ_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
   if(QZ_TEST_PER_CASE)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
     return()
@@ -83,4 +83,25 @@ function(qz_test_suite target)
       set_tests_properties(${name} PROPERTIES RESOURCE_LOCK x-display)
     endif()
   endforeach()
+endfunction()
+
+# qz_test_paths(<target> NAME VALUE [NAME VALUE...]) makes each NAME a string
+# macro of VALUE (a path; generator expressions allowed) in the target's code.
+# The macros come from a generated header that every file of the target
+# includes first, not from -D options: the compiler cache maps the checkout's
+# folder out of paths on the command line but not out of -D values, and a clone
+# in another folder should still hit it.
+function(qz_test_paths target)
+  get_target_property(header ${target} QZ_TEST_PATHS_HEADER)
+  if(NOT header)
+    set(header "${CMAKE_CURRENT_BINARY_DIR}/${target}_paths.h")
+    file(GENERATE OUTPUT "${header}"
+         CONTENT "#pragma once\n$<JOIN:$<TARGET_GENEX_EVAL:${target},$<TARGET_PROPERTY:${target},QZ_TEST_PATHS>>,\n>\n")
+    set_target_properties(${target} PROPERTIES QZ_TEST_PATHS_HEADER "${header}")
+    target_compile_options(${target} PRIVATE -include "${header}")
+  endif()
+  while(ARGN)
+    list(POP_FRONT ARGN name value)
+    set_property(TARGET ${target} APPEND PROPERTY QZ_TEST_PATHS "#define ${name} \"${value}\"")
+  endwhile()
 endfunction()
