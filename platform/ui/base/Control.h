@@ -57,7 +57,6 @@ public:
     [[nodiscard]] TWinControl* Parent() const { return m_parent; }
     // Moves the control into parent's Controls (nullptr takes it out).
     virtual void SetParent(TWinControl* parent);
-    [[nodiscard]] bool HasParent() const { return m_parent != nullptr; }
     // True for controls with a window of their own (TWinControl).
     [[nodiscard]] virtual bool IsWindowed() const { return false; }
 
