@@ -3,6 +3,7 @@
 
 #include "skin/controls/SUICustomButton.h"
 
+#include "platform/ui/actions/BasicAction.h"
 #include "platform/ui/base/ControlPublish.h"
 #include "platform/ui/base/Timer.h"
 #include "platform/ui/controls/CaptionText.h"
@@ -17,6 +18,7 @@ void TsuiCustomButton::Publish(TClassBuilder<TsuiCustomButton>& c)
     PublishSkinStyle(c);
     c.Property("Cancel", &TsuiCustomButton::Cancel, &TsuiCustomButton::SetCancel).Default(false);
     c.Property("Default", &TsuiCustomButton::Default, &TsuiCustomButton::SetDefault).Default(false);
+    c.Reference("Action", &TControl::Action, &TControl::SetAction);
     c.Property("Caption", &TsuiCustomButton::Caption, &TsuiCustomButton::SetCaption2);
     c.SubObject("Font", &TControl::Font, &TControl::SetFont);
     c.Property("Transparent", &TsuiCustomButton::Transparent, &TsuiCustomButton::SetTransparent);
