@@ -19,7 +19,7 @@ void TsuiCustomButton::Publish(TClassBuilder<TsuiCustomButton>& c)
     c.Property("Cancel", &TsuiCustomButton::Cancel, &TsuiCustomButton::SetCancel).Default(false);
     c.Property("Default", &TsuiCustomButton::Default, &TsuiCustomButton::SetDefault).Default(false);
     c.Reference("Action", &TControl::Action, &TControl::SetAction);
-    c.Property("Caption", &TsuiCustomButton::Caption, &TsuiCustomButton::SetCaption2);
+    c.Property("Caption", &TControl::Caption, &TsuiCustomButton::SetCaption2);
     c.SubObject("Font", &TControl::Font, &TControl::SetFont);
     c.Property("Transparent", &TsuiCustomButton::Transparent, &TsuiCustomButton::SetTransparent);
     c.Property("ModalResult", &TsuiCustomButton::ModalResult, &TsuiCustomButton::SetModalResult).Default(mrNone);
