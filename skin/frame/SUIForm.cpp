@@ -120,6 +120,7 @@ TsuiForm::TsuiForm(TComponent* owner) : TCustomPanel(owner)
     if (designing) return;
     if (m_form->FormStyle() != fsMDIChild && m_form->FormStyle() != fsMDIForm) m_form->SetBorderStyle(bsNone);
     m_form->SetAutoScroll(false);
+    WatchBorderStyle();
     SubclassForm();
     if (!Application->OnMessage) {
         m_hookedApplication = Application;

@@ -125,6 +125,9 @@ protected:
 private:
     // Puts NewParentWndProc in place of the form window's procedure unless it is there.
     void SubclassForm();
+    // Keeps the form borderless when its border style changes later.
+    void WatchBorderStyle();
+    bool RetakeBorder();
     void ReleaseForm();
     LRESULT NewParentWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void FormSized();
