@@ -16,13 +16,14 @@ program="$build/tests/e2e/frame_window"
 
 TITLE='^Skinned frame$'
 # Places on the DeepBlue bar (window coordinates): the skinned form sits at
-# x 1; the bar is 32 high with 19-pixel buttons at y 2 from the right edge.
+# x 1; the bar is 32 high with 19-pixel buttons at y 2, laid out from its
+# right edge 20 pixels apart, so their centres are counted from the right.
 BAR_Y=12
 EMPTY_X=120
 CONTROL_BOX_X=10
-MAX_X=$((1 + 239 + 9))
-MIN_X=$((1 + 219 + 9))
-CLOSE_X=$((1 + 259 + 9))
+CLOSE_FROM_RIGHT=11
+MAX_FROM_RIGHT=31
+MIN_FROM_RIGHT=51
 MENU_TOP=32   # the system menu drops from the bar's bottom-left corner
 MENU_ITEM_Y=(12 33 -1 59)   # item centres below MENU_TOP (21-pixel items, a 5-pixel separator)
 
@@ -58,16 +59,24 @@ click_at() {  # WID X Y [REPEAT]: a click at window coordinates
   sleep 0.3
 }
 
-start_window() {  # STYLE: starts the program and prints its window id
+click_button() {  # WID FROM_RIGHT: a click on a title-bar button
+  local w
+  read -r _ _ w _ <<<"$(geometry "$1")"
+  click_at "$1" $((w - $2)) "$BAR_Y"
+}
+
+start_window() {  # STYLE: starts the program; sets PID and WID
   "$program" "$1" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" &
-  E2E_PIDS+=($!)
-  e2e_wait_window "$TITLE" || { cat "$E2E_TMP/stderr" >&2; return 1; }
+  PID=$!
+  E2E_PIDS+=("$PID")
+  WID="$(e2e_wait_window "$TITLE")" || { cat "$E2E_TMP/stderr" >&2; return 1; }
 }
 
 check_frame() {  # WHERE: the whole scenario on the current display
   local where="$1" wid pid start x y w h
-  wid="$(start_window DeepBlue)"
-  pid="${E2E_PIDS[-1]}"
+  start_window DeepBlue
+  wid="$WID"
+  pid="$PID"
   sleep 0.5
   start="$(geometry "$wid")"
   read -r x y w h <<<"$start"
@@ -84,9 +93,9 @@ check_frame() {  # WHERE: the whole scenario on the current display
   start="$(geometry "$wid")"
 
   # The maximise button fills the work area; a second click restores.
-  click_at "$wid" "$MAX_X" "$BAR_Y"
+  click_button "$wid" "$MAX_FROM_RIGHT"
   expect_geometry "$wid" "$(work_area)" "$where: maximise button"
-  click_at "$wid" "$MAX_X" "$BAR_Y"
+  click_button "$wid" "$MAX_FROM_RIGHT"
   expect_geometry "$wid" "$start" "$where: restore button"
 
   # A double click on the empty bar maximises, another restores.
@@ -102,22 +111,25 @@ check_frame() {  # WHERE: the whole scenario on the current display
   click_at "$wid" "$CONTROL_BOX_X" "$BAR_Y"
   click_at "$wid" 20 $((MENU_TOP + MENU_ITEM_Y[1]))
   expect_geometry "$wid" "$start" "$where: system menu restore"
-  click_at "$wid" "$MIN_X" "$BAR_Y"
+  click_button "$wid" "$MIN_FROM_RIGHT"
   e2e_wait_gone "$TITLE" 5 || e2e_fail "$where: the minimise button left the window shown"
-  xdotool windowmap "$wid"
-  sleep 0.5
+  e2e_stop_programs
 
   # The system menu's Close ends the program cleanly.
-  wid="$(e2e_wait_window "$TITLE")"
+  start_window DeepBlue
+  wid="$WID"
+  pid="$PID"
+  sleep 0.5
   click_at "$wid" "$CONTROL_BOX_X" "$BAR_Y"
   click_at "$wid" 20 $((MENU_TOP + MENU_ITEM_Y[3]))
   wait_exit "$pid" "$where: system menu Close"
 
   # The close button does too.
-  wid="$(start_window DeepBlue)"
-  pid="${E2E_PIDS[-1]}"
+  start_window DeepBlue
+  wid="$WID"
+  pid="$PID"
   sleep 0.5
-  click_at "$wid" "$CLOSE_X" "$BAR_Y"
+  click_button "$wid" "$CLOSE_FROM_RIGHT"
   wait_exit "$pid" "$where: close button"
   echo "$where: drag, maximise, double click, system menu, minimise and close work"
 }
@@ -134,21 +146,22 @@ wait_exit() {  # PID WHAT
   if [ -s "$E2E_TMP/stderr" ]; then cat "$E2E_TMP/stderr" >&2; e2e_fail "$2: the program wrote to standard error"; fi
 }
 
-pixel() {  # FILE X Y: the colour there
-  convert "$1" -format "%[pixel:p{$2,$3}]" info:
+pixel() {  # FILE X Y: the colour there, as hex digits
+  convert "$1" -colorspace sRGB -format "%[hex:p{$2,$3}]" info:
 }
 
 check_winxp_corners() {
-  local wid x y before="$E2E_TMP/before.png" after="$E2E_TMP/after.png"
+  local wid x y w before="$E2E_TMP/before.png" after="$E2E_TMP/after.png"
   e2e_screenshot_root "$before"
-  wid="$(start_window WinXP)"
+  start_window WinXP
+  wid="$WID"
   sleep 0.8
-  read -r x y _ _ <<<"$(geometry "$wid")"
+  read -r x y w _ <<<"$(geometry "$wid")"
   e2e_screenshot_root "$after"
   # The corner pixel shows what was behind the window; the middle of the top row does not.
   [ "$(pixel "$after" "$x" "$y")" = "$(pixel "$before" "$x" "$y")" ] ||
     e2e_fail "WinXP: the top-left corner is not see-through"
-  [ "$(pixel "$after" $((x + 282)) "$y")" = "$(pixel "$before" $((x + 282)) "$y")" ] ||
+  [ "$(pixel "$after" $((x + w - 1)) "$y")" = "$(pixel "$before" $((x + w - 1)) "$y")" ] ||
     e2e_fail "WinXP: the top-right corner is not see-through"
   [ "$(pixel "$after" $((x + 140)) $((y + 10)))" != "$(pixel "$before" $((x + 140)) $((y + 10)))" ] ||
     e2e_fail "WinXP: the title bar is not shown"
