@@ -6,6 +6,7 @@
 
 #include "platform/ui/menus/MainMenu.h"
 #include "platform/ui/menus/MenuItem.h"
+#include "platform/ui/base/SizeConstraints.h"
 #include "platform/ui/graphics/Font.h"
 #include "platform/ui/graphics/Picture.h"
 #include "skin/core/SUIPublic.h"
