@@ -163,6 +163,8 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    TCanResizeEvent OnCanResize;
+    TConstrainedResizeEvent OnConstrainedResize;
 
     virtual void Click();
     virtual void DblClick();
@@ -208,8 +210,14 @@ protected:
     void BoundsChanged(const TRect& old);
     // The size changed: windowed controls realign their children; then Resize.
     virtual void SizeChanged();
-    // The size the control takes when asked for proposed: the constraints applied.
-    [[nodiscard]] virtual TSize ConstrainedSize(TSize proposed) const;
+    // The size the control takes when asked for proposed: the limits of
+    // ConstrainedResize applied.
+    [[nodiscard]] virtual TSize ConstrainedSize(TSize proposed);
+    // Asked before the size changes (not for a move alone): OnCanResize.
+    // False keeps the old size; the new one may be changed.
+    virtual bool CanResize(int& newWidth, int& newHeight);
+    // The limits a size is held to: Constraints, then OnConstrainedResize may change them.
+    virtual void ConstrainedResize(int& minWidth, int& minHeight, int& maxWidth, int& maxHeight);
     // Called by TSizeConstraints after a change.
     friend class TSizeConstraints;
     virtual void ConstraintsChanged();

@@ -36,7 +36,9 @@ void TControl::SetBoundsRect(const TRect& rect)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    const TSize size = ConstrainedSize({std::max(width, 0), std::max(height, 0)});
+    TSize size{std::max(width, 0), std::max(height, 0)};
+    if ((size.cx != m_width || size.cy != m_height) && !CanResize(size.cx, size.cy)) size = {m_width, m_height};
+    size = ConstrainedSize({std::max(size.cx, 0), std::max(size.cy, 0)});
     const TRect bounds = TRect::FromSize(left, top, size.cx, size.cy);
     if (bounds == BoundsRect()) return;
     // A control with a window moves it; the window reports the new bounds back.
@@ -78,9 +80,27 @@ void TControl::SizeChanged()
     if (!IsLoading()) Resize();
 }
 
-TSize TControl::ConstrainedSize(TSize proposed) const
+TSize TControl::ConstrainedSize(TSize proposed)
 {
-    return {m_constraints->ConstrainWidth(proposed.cx), m_constraints->ConstrainHeight(proposed.cy)};
+    int minWidth = m_constraints->MinWidth();
+    int minHeight = m_constraints->MinHeight();
+    int maxWidth = m_constraints->MaxWidth();
+    int maxHeight = m_constraints->MaxHeight();
+    ConstrainedResize(minWidth, minHeight, maxWidth, maxHeight);
+    return {TSizeConstraints::Constrain(proposed.cx, minWidth, maxWidth),
+            TSizeConstraints::Constrain(proposed.cy, minHeight, maxHeight)};
+}
+
+bool TControl::CanResize(int& newWidth, int& newHeight)
+{
+    bool resize = true;
+    if (OnCanResize) OnCanResize(this, newWidth, newHeight, resize);
+    return resize;
+}
+
+void TControl::ConstrainedResize(int& minWidth, int& minHeight, int& maxWidth, int& maxHeight)
+{
+    if (OnConstrainedResize) OnConstrainedResize(this, minWidth, minHeight, maxWidth, maxHeight);
 }
 
 void TControl::SetConstraints(TSizeConstraints* constraints)

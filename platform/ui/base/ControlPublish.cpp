@@ -24,6 +24,8 @@ void TControl::Publish(TClassBuilder<TControl>& c)
     c.Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true);
     c.Reference("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
     c.Property("OnResize", &TControl::OnResize);
+    c.Property("OnCanResize", &TControl::OnCanResize);
+    c.Property("OnConstrainedResize", &TControl::OnConstrainedResize);
     // Cursors are numbers with names ("crHandPoint"); the reader takes either.
     c.DefinedProperty("Cursor", &TControl::ReadCursor);
 }

@@ -69,6 +69,11 @@ constexpr TModalResult mrYesToAll = 10;
 // Events.
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
+// Before a size change: may change the new size, or set resize false to keep the old one.
+using TCanResizeEvent = std::function<void(TObject* sender, int& newWidth, int& newHeight, bool& resize)>;
+// May change the limits a size change is held to (pixels, 0 for none).
+using TConstrainedResizeEvent =
+    std::function<void(TObject* sender, int& minWidth, int& minHeight, int& maxWidth, int& maxHeight)>;
 using TKeyEvent = std::function<void(TObject* sender, WORD& key, TShiftState shift)>;
 // key is a code point; setting it to 0 swallows the character.
 using TKeyPressEvent = std::function<void(TObject* sender, char32_t& key)>;

@@ -27,13 +27,6 @@ bool SetLimit(int& limit, int& partner, int value, bool isMaximum)
     return true;
 }
 
-int Constrain(int size, int minimum, int maximum)
-{
-    if (maximum > 0) size = std::min(size, maximum);
-    if (minimum > 0) size = std::max(size, minimum);
-    return size;
-}
-
 }  // namespace
 
 void TSizeConstraints::SetMinWidth(int value)
@@ -54,6 +47,13 @@ void TSizeConstraints::SetMaxWidth(int value)
 void TSizeConstraints::SetMaxHeight(int value)
 {
     if (SetLimit(m_maxHeight, m_minHeight, value, true)) Changed();
+}
+
+int TSizeConstraints::Constrain(int size, int minimum, int maximum)
+{
+    if (maximum > 0) size = std::min(size, maximum);
+    if (minimum > 0) size = std::max(size, minimum);
+    return size;
 }
 
 int TSizeConstraints::ConstrainWidth(int width) const

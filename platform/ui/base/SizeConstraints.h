@@ -24,6 +24,8 @@ public:
     void SetMaxWidth(int value);
     void SetMaxHeight(int value);
 
+    // size held between minimum and maximum; a limit of 0 or less is none.
+    [[nodiscard]] static int Constrain(int size, int minimum, int maximum);
     // The size with the limits applied.
     [[nodiscard]] int ConstrainWidth(int width) const;
     [[nodiscard]] int ConstrainHeight(int height) const;

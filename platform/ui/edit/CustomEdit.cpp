@@ -3,6 +3,7 @@
 #include "platform/ui/edit/CustomEdit.h"
 
 #include "platform/core/ClassBuilder.h"
+#include "platform/core/Utf8.h"
 #include "platform/ui/edit/CharWidths.h"
 #include "platform/ui/edit/EditText.h"
 #include "platform/ui/graphics/Font.h"
@@ -91,6 +92,15 @@ void TCustomEdit::SetBorderStyle(TBorderStyle style)
     LayoutChanged();
 }
 
+void TCustomEdit::SetCharCase(TEditCharCase charCase)
+{
+    if (m_charCase == charCase) return;
+    m_charCase = charCase;
+    const std::string text = m_text->Text();
+    const std::string folded = FoldCase(text, charCase);
+    if (folded != text) ReplaceText(0, m_text->Length(), folded);
+}
+
 void TCustomEdit::SetHideSelection(bool hide)
 {
     if (m_hideSelection == hide) return;
@@ -115,6 +125,16 @@ void TCustomEdit::SetPasswordChar(char32_t ch)
     Remeasure();
 }
 
+std::string TCustomEdit::PasswordCharText() const
+{
+    return m_passwordChar ? Utf8::Encode(m_passwordChar) : std::string();
+}
+
+void TCustomEdit::SetPasswordCharText(const std::string& text)
+{
+    SetPasswordChar(text.empty() ? 0 : Utf8::DecodeNext(text, 0).Value);
+}
+
 int TCustomEdit::MeasureChar(char32_t cp) const
 {
     return m_widths->Advance(m_passwordChar ? m_passwordChar : cp);
@@ -137,7 +157,7 @@ void TCustomEdit::WMGetTextLength(TMessage& message)
 void TCustomEdit::WMSetText(TMessage& message)
 {
     const auto* text = reinterpret_cast<const std::string*>(message.LParam);
-    m_text->SetText(text ? *text : std::string());
+    m_text->SetText(FoldCase(text ? *text : std::string(), m_charCase));
     m_modified = false;
     m_topRow = m_scrollX = 0;
     Updated({.TextChanged = true});

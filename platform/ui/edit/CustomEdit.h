@@ -33,6 +33,7 @@
 //   CustomEditMessages.cpp  EM_* messages, the clipboard and undo
 
 #include "platform/ui/base/WinControl.h"
+#include "platform/ui/edit/CharCase.h"
 
 #include <memory>
 #include <string>
@@ -64,6 +65,9 @@ public:
     // bsNone or bsSingle; other values count as bsSingle.
     [[nodiscard]] TBorderStyle BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TBorderStyle style);
+    // Typed, pasted and set text is folded to this case; setting it folds the text there is.
+    [[nodiscard]] TEditCharCase CharCase() const { return m_charCase; }
+    void SetCharCase(TEditCharCase charCase);
     [[nodiscard]] bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool hide);
     // Code points the user may enter in all; 0 for no limit. The program's text is not cut.
@@ -75,6 +79,9 @@ public:
     // Shown instead of every character, and copying is refused; 0 for none.
     [[nodiscard]] char32_t PasswordChar() const { return m_passwordChar; }
     void SetPasswordChar(char32_t ch);
+    // PasswordChar as form descriptions write it: one character, '' for none.
+    [[nodiscard]] std::string PasswordCharText() const;
+    void SetPasswordCharText(const std::string& text);
     [[nodiscard]] bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
@@ -212,6 +219,7 @@ private:
     std::unique_ptr<TCharWidths> m_widths;
     bool m_autoSelect = true;
     TBorderStyle m_borderStyle = bsSingle;
+    TEditCharCase m_charCase = ecNormal;
     bool m_hideSelection = true;
     bool m_modified = false;
     char32_t m_passwordChar = 0;

@@ -142,7 +142,7 @@ void TCustomEdit::WMChar(TMessage& message)
 void TCustomEdit::UserInsert(const std::string& text, TEditKind kind)
 {
     if (m_readOnly) return;
-    if (m_text->Insert(text, kind)) Updated({.TextChanged = true, .ByUser = true});
+    if (m_text->Insert(FoldCase(text, m_charCase), kind)) Updated({.TextChanged = true, .ByUser = true});
 }
 
 // --- the mouse and the focus ---------------------------------------------------------------------

@@ -67,7 +67,7 @@ void TCustomEdit::EMSetSel(TMessage& message)
 void TCustomEdit::EMReplaceSel(TMessage& message)
 {
     const auto* text = reinterpret_cast<const std::string*>(message.LParam);
-    const bool changed = text && m_text->Insert(*text, TEditKind::Other);
+    const bool changed = text && m_text->Insert(FoldCase(*text, m_charCase), TEditKind::Other);
     if (message.WParam == 0) m_text->ClearUndo();
     Updated({.TextChanged = changed});
 }

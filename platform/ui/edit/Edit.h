@@ -5,15 +5,9 @@
 
 #include "platform/ui/edit/CustomEdit.h"
 
-#include <string>
-
 class TEdit : public TCustomEdit {
     QZ_DECLARE_CLASS(TEdit, TCustomEdit)
 
 public:
     explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
-
-private:
-    [[nodiscard]] std::string PasswordCharText() const;
-    void SetPasswordCharText(const std::string& text);
 };

@@ -6,6 +6,7 @@
 #include "platform/ui/controls/CheckBox.h"
 #include "platform/ui/lists/ComboBox.h"
 #include "platform/ui/edit/Edit.h"
+#include "platform/ui/edit/MaskEdit.h"
 #include "platform/ui/forms/Form.h"
 #include "platform/ui/forms/FormReader.h"
 #include "platform/ui/controls/Image.h"
@@ -26,7 +27,7 @@ void RegisterStandardClasses()
     for (const TClassInfo* info :
          {&TForm::StaticClassInfo(), &TPanel::StaticClassInfo(), &TTimer::StaticClassInfo(),
           &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TBevel::StaticClassInfo(),
-          &TButton::StaticClassInfo(), &TCheckBox::StaticClassInfo(), &TEdit::StaticClassInfo(),
+          &TButton::StaticClassInfo(), &TCheckBox::StaticClassInfo(), &TEdit::StaticClassInfo(), &TMaskEdit::StaticClassInfo(),
           &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(), &TComboBox::StaticClassInfo(),
           &TOpenDialog::StaticClassInfo(), &TMenuItem::StaticClassInfo(), &TMainMenu::StaticClassInfo(),
           &TPopupMenu::StaticClassInfo(), &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo()}) {

@@ -7,7 +7,7 @@
 #include "platform/ui/graphics/Brush.h"
 #include "platform/ui/graphics/Canvas.h"
 #include "platform/ui/lists/ComboListBox.h"
-#include "platform/ui/base/ControlPublish.h"
+#include "platform/ui/lists/ComboBoxPublish.h"
 #include "platform/ui/edit/CustomEdit.h"
 #include "platform/ui/graphics/Font.h"
 #include "platform/ui/lists/ListBoxStrings.h"
@@ -25,20 +25,7 @@ void TCustomComboBox::Publish(TClassBuilder<TCustomComboBox>& /*c*/) {}
 void TComboBox::Publish(TClassBuilder<TComboBox>& c)
 {
     c.Creatable<TComponent>();
-    c.Property("Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle).Default(csDropDown);
-    PublishColorAndFont(c);
-    c.Property("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount)
-        .Default(kDefaultDropDownCount);
-    c.Property("ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight);
-    c.Property("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex).Default(-1);
-    c.Property("Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted).Default(false);
-    c.Property("Text", &TControl::Text, &TControl::SetText);
-    PublishItems(c);
-    c.Property("OnChange", &TCustomComboBox::OnChange);
-    c.Property("OnDropDown", &TCustomComboBox::OnDropDown);
-    c.Property("OnCloseUp", &TCustomComboBox::OnCloseUp);
-    PublishMouseEvents(c);
-    PublishKeyEvents(c);
+    PublishComboBoxProperties(c);
 }
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
@@ -55,7 +42,18 @@ TCustomComboBox::TCustomComboBox(TComponent* owner)
     UpdateEdit();
 }
 
-TCustomComboBox::~TCustomComboBox() = default;
+// csSimple's list is a child control, which its parent would free: it
+// leaves first, since the combo box owns it.
+TCustomComboBox::~TCustomComboBox()
+{
+    if (m_list->Parent()) m_list->SetParent(nullptr);
+}
+
+void TCustomComboBox::BeforeDestruction()
+{
+    if (m_list->Parent()) m_list->SetParent(nullptr);
+    TCustomControl::BeforeDestruction();
+}
 
 // --- properties ---------------------------------------------------------------------
 
@@ -63,10 +61,36 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style)
 {
     if (m_style == style) return;
     const std::string text = CurrentText();
+    CloseList(TDropEnd::Cancel);
     m_style = style;
     UpdateEdit();
+    UpdateListParent();
+    MeasureItems();
     if (m_edit) SetEditText(text);
     Invalidate();
+}
+
+bool TCustomComboBox::HasEditField() const
+{
+    return m_style == csDropDown || m_style == csSimple;
+}
+
+bool TCustomComboBox::IsOwnerDrawn() const
+{
+    return m_style == csOwnerDrawFixed || m_style == csOwnerDrawVariable;
+}
+
+void TCustomComboBox::SetCharCase(TEditCharCase charCase)
+{
+    if (m_charCase == charCase) return;
+    m_charCase = charCase;
+    if (m_edit) m_edit->SetCharCase(charCase);
+}
+
+void TCustomComboBox::SetMaxLength(int maxLength)
+{
+    m_maxLength = std::max(maxLength, 0);
+    if (m_edit) m_edit->SetMaxLength(m_maxLength);
 }
 
 TStrings* TCustomComboBox::Items() const
@@ -94,6 +118,7 @@ void TCustomComboBox::ChangeItemIndex(int index)
     if (index < 0 || index >= Items()->Count()) index = -1;
     if (m_itemIndex == index) return;
     m_itemIndex = index;
+    if (m_style == csSimple) m_list->SetItemIndex(index);
     if (m_edit && index >= 0) {
         SetEditText(Items()->Strings(index));
         m_edit->SelectAll();
@@ -155,6 +180,7 @@ bool TCustomComboBox::SelectByUser(int index)
 
 void TCustomComboBox::ListItemsChanged()
 {
+    MeasureItems();
     if (m_itemIndex >= Items()->Count()) m_itemIndex = -1;
     Invalidate();
 }
@@ -176,8 +202,13 @@ void TCustomComboBox::CloseUp()
 
 // --- geometry -------------------------------------------------------------------------
 
-TComboBoxLayout TCustomComboBox::LayoutFor(TSize client)
+TComboBoxLayout TCustomComboBox::LayoutFor(TSize client, TComboBoxStyle style)
 {
+    if (style == csSimple) {
+        const int bottom = std::min(client.cy, kSimpleEditHeight);
+        const TRect inside{kEdge, kEdge, std::max(client.cx - kEdge, kEdge), std::max(bottom - kEdge, kEdge)};
+        return {inside, TRect{inside.Right, inside.Top, inside.Right, inside.Top}};
+    }
     const TRect inside{kEdge, kEdge, std::max(client.cx - kEdge, kEdge), std::max(client.cy - kEdge, kEdge)};
     const TRect button{std::max(inside.Right - kButtonWidth, inside.Left), inside.Top, inside.Right, inside.Bottom};
     const TRect item{inside.Left + 1, inside.Top + 1, std::max(button.Left - 1, inside.Left + 1),
@@ -188,21 +219,22 @@ TComboBoxLayout TCustomComboBox::LayoutFor(TSize client)
 TComboBoxLayout TCustomComboBox::Layout() const
 {
     const TRect client = ClientRect();
-    return LayoutFor({client.Width(), client.Height()});
+    return LayoutFor({client.Width(), client.Height()}, m_style);
 }
 
 void TCustomComboBox::Resize()
 {
     PlaceEdit();
+    PlaceSimpleList();
     TCustomControl::Resize();
 }
 
 // --- the edit field -------------------------------------------------------------------
 
-// csDropDown has an edit child in the item field; the list style has none.
+// The edit styles have an edit child in the item field; the list styles none.
 void TCustomComboBox::UpdateEdit()
 {
-    if (m_style == csDropDownList) {
+    if (!HasEditField()) {
         delete std::exchange(m_edit, nullptr);
         return;
     }
@@ -213,6 +245,8 @@ void TCustomComboBox::UpdateEdit()
     m_edit->SetTabStop(false);
     m_edit->SetParentFont(true);
     m_edit->SetParentColor(true);
+    m_edit->SetCharCase(m_charCase);
+    m_edit->SetMaxLength(m_maxLength);
     m_edit->OnChange = [this](TObject*) { EditChanged(); };
     // The edit field has the focus in this style: its losing it counts.
     const TWndMethod editProc = m_edit->WindowProc;
@@ -243,6 +277,7 @@ void TCustomComboBox::EditChanged()
 {
     if (m_settingEditText) return;
     m_itemIndex = Items()->IndexOf(m_edit->Text());
+    if (m_style == csSimple) m_list->SetItemIndex(m_itemIndex);
     Change();
 }
 
@@ -252,28 +287,49 @@ void TCustomComboBox::Paint()
 {
     TCanvas& canvas = *Canvas();
     const TComboBoxLayout layout = Layout();
-    RECT rect = ClientRect();
+    // csSimple frames only its edit part; its list has its own edge.
+    const int height = m_style == csSimple ? std::min(ClientHeight(), kSimpleEditHeight) : ClientHeight();
+    RECT rect = TRect::FromSize(0, 0, ClientWidth(), height);
     const HDC dc = canvas.Handle();
     DrawEdge(dc, rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     canvas.Brush()->SetStyle(bsSolid);
     canvas.Brush()->SetColor(Enabled() ? Color() : clBtnFace);
     canvas.FillRect(rect);
+    if (m_style == csSimple) return;
     RECT button = layout.Button;
     const UINT pushed = m_buttonPressed ? UINT(DFCS_PUSHED) : 0u;
     DrawFrameControl(canvas.Handle(), button, DFC_SCROLL,
                      DFCS_SCROLLCOMBOBOX | pushed | (Enabled() ? 0u : UINT(DFCS_INACTIVE)));
     if (m_edit) return;
-    // The list style: the selected text, highlighted with a focus rectangle while focused.
+    PaintItemField(layout.Item);
+}
+
+// The list styles' item field: the selected item, highlighted with a focus
+// rectangle while focused; owner-drawn styles draw it through DrawItem.
+void TCustomComboBox::PaintItemField(const TRect& field)
+{
+    TCanvas& canvas = *Canvas();
     const bool highlight = Focused();
+    if (IsOwnerDrawn()) {
+        TOwnerDrawState state{odComboBoxEdit};
+        if (highlight) state.Include(odSelected).Include(odFocused);
+        if (!Enabled()) state.Include(odGrayed).Include(odDisabled);
+        canvas.SetFont(Font());
+        canvas.Brush()->SetColor(highlight ? clHighlight : Color());
+        canvas.Font()->SetColor(!Enabled() ? clGrayText : highlight ? clHighlightText : Font()->Color());
+        DrawItem(m_itemIndex, field, state);
+        if (highlight) canvas.DrawFocusRect(field);
+        return;
+    }
     if (highlight) {
         canvas.Brush()->SetColor(clHighlight);
-        canvas.FillRect(layout.Item);
+        canvas.FillRect(field);
     }
     canvas.SetFont(Font());
     canvas.Font()->SetColor(!Enabled() ? clGrayText : highlight ? clHighlightText : Font()->Color());
     canvas.Brush()->SetStyle(bsClear);
-    RECT textRect{layout.Item.Left + 1, layout.Item.Top, layout.Item.Right - 1, layout.Item.Bottom};
+    RECT textRect{field.Left + 1, field.Top, field.Right - 1, field.Bottom};
     DrawText(canvas.Handle(), CurrentText(), -1, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     canvas.Brush()->SetStyle(bsSolid);
-    if (highlight) canvas.DrawFocusRect(layout.Item);
+    if (highlight) canvas.DrawFocusRect(field);
 }

@@ -5,7 +5,13 @@
 //
 // Styles. csDropDownList shows the selected item; the whole control opens
 // the list. csDropDown has an edit field (a TEdit child) for any text and
-// only the button opens the list.
+// only the button opens the list. csSimple has the edit field on top and
+// the list always shown below it, filling the rest of the control.
+// csOwnerDrawFixed and csOwnerDrawVariable behave as the list style but
+// leave the drawing of the item field and of each row to DrawItem
+// (OnDrawItem, on Canvas); csOwnerDrawVariable asks OnMeasureItem for the
+// height of each row when the list opens and when the items change.
+// CharCase and MaxLength apply to the edit field.
 //
 // The list (TComboListBox) is a pop-up window at the exact screen position
 // below the combo box, or above it when the work area has no room below; it
@@ -34,15 +40,18 @@
 //   ComboBoxDropDown.cpp  opening and closing the list, keys while it is open
 
 #include "platform/ui/base/CustomControl.h"
+#include "platform/ui/edit/CharCase.h"
+#include "platform/ui/lists/OwnerDrawState.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TComboListBox;
 class TCustomEdit;
 class TStrings;
 
-QZ_ENUM(TComboBoxStyle, csDropDown, csDropDownList)
+QZ_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
 
 // Where a combo box's parts lie in its client area.
 struct TComboBoxLayout {
@@ -59,6 +68,7 @@ public:
     static constexpr int kDefaultDropDownCount = 8;  // rows
     static constexpr int kEdge = 2;                 // pixels, the sunken edge
     static constexpr int kButtonWidth = 17;         // pixels, a scroll-bar arrow and one
+    static constexpr int kSimpleEditHeight = kDefaultHeight;  // pixels, csSimple's edit part
 
     explicit TCustomComboBox(TComponent* owner);
     ~TCustomComboBox() override;
@@ -81,15 +91,26 @@ public:
     void SetSorted(bool sorted);
     [[nodiscard]] bool DroppedDown() const { return m_dropped; }
     void SetDroppedDown(bool dropped);
+    // The edit field's case folding and length limit (code points; 0 for none).
+    [[nodiscard]] TEditCharCase CharCase() const { return m_charCase; }
+    void SetCharCase(TEditCharCase charCase);
+    [[nodiscard]] int MaxLength() const { return m_maxLength; }
+    void SetMaxLength(int maxLength);
+    // The styles with an edit field (csDropDown, csSimple) and those drawn by DrawItem.
+    [[nodiscard]] bool HasEditField() const;
+    [[nodiscard]] bool IsOwnerDrawn() const;
 
     // The parts in the current client area.
     [[nodiscard]] TComboBoxLayout Layout() const;
-    // The parts in a client area of the given size.
-    [[nodiscard]] static TComboBoxLayout LayoutFor(TSize client);
+    // The parts in a client area of the given size; csSimple has no button
+    // and its item field is the edit part on top.
+    [[nodiscard]] static TComboBoxLayout LayoutFor(TSize client, TComboBoxStyle style = csDropDown);
 
     TNotifyEvent OnChange;
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
+    TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
 
     void Dispatch(TMessage& message) override;
 
@@ -98,7 +119,13 @@ protected:
     // Fire OnDropDown and OnCloseUp.
     virtual void DropDown();
     virtual void CloseUp();
+    // Draws an item of an owner-drawn style on Canvas: OnDrawItem, else the
+    // item's text. index is -1 for an empty item field.
+    virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
+    // OnMeasureItem, for csOwnerDrawVariable.
+    virtual void MeasureItem(int index, int& height);
 
+    void BeforeDestruction() override;
     void DestroyWnd() override;
     void Loaded() override;
     void Paint() override;
@@ -134,7 +161,18 @@ private:
     void ChangeItemIndex(int index);
     [[nodiscard]] std::string CurrentText() const;
 
-    // --- the edit field of csDropDown (ComboBox.cpp) ----------------------------------
+    // --- owner drawing and csSimple's list (ComboBoxOwnerDraw.cpp) ---------------------
+    // Draws a row of the list on the list's canvas.
+    void DrawListItem(TCanvas& listCanvas, int index, const TRect& rect, bool selected);
+    [[nodiscard]] int ListItemHeight(int index) const;
+    // csOwnerDrawVariable's rows measured anew.
+    void MeasureItems();
+    // csSimple's list is a child below the edit field; the others' a pop-up.
+    void UpdateListParent();
+    void PlaceSimpleList();
+    void PaintItemField(const TRect& field);
+
+    // --- the edit field of csDropDown and csSimple (ComboBox.cpp) ------------------------
     void UpdateEdit();
     void PlaceEdit();
     // Shows text in the edit field without taking it for the user's typing.
@@ -160,12 +198,15 @@ private:
     void CBShowDropDown(TMessage& message);
 
     std::unique_ptr<TComboListBox> m_list;
-    TCustomEdit* m_edit = nullptr;  // csDropDown only; a child control, freed with the combo box
+    TCustomEdit* m_edit = nullptr;  // csDropDown and csSimple; a child control, freed with the combo box
     TComboBoxStyle m_style = csDropDown;
     int m_itemIndex = -1;
     int m_readItemIndex = -1;  // ItemIndex as read, applied once the items are there
     std::string m_readText;    // Text as read, applied once the items are there
     int m_dropDownCount = kDefaultDropDownCount;
+    TEditCharCase m_charCase = ecNormal;
+    int m_maxLength = 0;
+    std::vector<int> m_itemHeights;  // csOwnerDrawVariable's measured rows
     bool m_dropped = false;
     bool m_buttonPressed = false;
     bool m_settingEditText = false;  // the edit's text changes from code, not the user

@@ -40,7 +40,8 @@ TRect TCustomComboBox::ListBounds() const
     SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
     const int rows = std::clamp(Items()->Count(), 1, m_dropDownCount);
     const int border = GetSystemMetrics(SM_CYBORDER);
-    const int height = rows * m_list->ItemHeight() + 2 * border;
+    int height = 2 * border;
+    for (int row = 0; row < rows; ++row) height += ListItemHeight(row);
     const int width = combo.Width();
     int top = combo.Bottom;
     if (top + height > work.Bottom && combo.Top - height >= work.Top) top = combo.Top - height;
@@ -50,10 +51,11 @@ TRect TCustomComboBox::ListBounds() const
 
 void TCustomComboBox::OpenList()
 {
-    if (m_dropped || !HandleAllocated() || !Enabled()) return;
+    if (m_dropped || m_style == csSimple || !HandleAllocated() || !Enabled()) return;
     const TComponentWatch watch(this);
     DropDown();
     if (!watch.Alive() || m_dropped || !HandleAllocated()) return;
+    MeasureItems();
     m_list->SetBoundsRect(ListBounds());
     m_list->SetItemIndex(m_itemIndex);
     m_list->SetTopIndex(m_itemIndex);

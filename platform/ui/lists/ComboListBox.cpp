@@ -1,6 +1,7 @@
 #include "platform/ui/lists/ComboListBox.h"
 
 #include "platform/core/ClassBuilder.h"
+#include "platform/ui/edit/CustomEdit.h"
 #include "platform/ui/lists/ComboBox.h"
 #include "platform/win/WinApi.h"
 
@@ -32,6 +33,7 @@ TComboListBox::TComboListBox(TCustomComboBox& combo) : TCustomListBox(nullptr), 
 void TComboListBox::CreateParams(TCreateParams& params)
 {
     TCustomListBox::CreateParams(params);
+    if (Simple()) return;
     params.Style = WS_POPUP | WS_BORDER | WS_CLIPSIBLINGS;
     params.ExStyle = WS_EX_TOOLWINDOW;
     params.WndParent = m_combo.ListOwner();
@@ -41,6 +43,16 @@ void TComboListBox::ItemsChanged()
 {
     TCustomListBox::ItemsChanged();
     m_combo.ListItemsChanged();
+}
+
+int TComboListBox::ItemHeightOf(int index) const
+{
+    return m_combo.ListItemHeight(index);
+}
+
+void TComboListBox::DrawItem(int index, const TRect& rect)
+{
+    m_combo.DrawListItem(*Canvas(), index, rect, index == ItemIndex());
 }
 
 void TComboListBox::Dispatch(TMessage& message)
@@ -81,6 +93,12 @@ void TComboListBox::CNChar(TMessage& message)
 void TComboListBox::MouseDown(TMouseButton button, TShiftState /*shift*/, int x, int y)
 {
     if (button != mbLeft) return;
+    if (Simple()) {
+        const TComponentWatch watch(&m_combo);
+        if (m_combo.m_edit && m_combo.m_edit->CanFocus()) m_combo.m_edit->SetFocus();
+        if (watch.Alive()) m_combo.SelectByUser(ItemAtPos({x, y}));
+        return;
+    }
     const TPoint screen = ClientToScreen({x, y});
     const LRESULT hit = SendMessage(WindowHandle(), WM_NCHITTEST, 0, PointToLParam(screen));
     if (hit == HTVSCROLL) {
@@ -93,15 +111,19 @@ void TComboListBox::MouseDown(TMouseButton button, TShiftState /*shift*/, int x,
     }
 }
 
-void TComboListBox::MouseMove(TShiftState /*shift*/, int x, int y)
+void TComboListBox::MouseMove(TShiftState shift, int x, int y)
 {
+    if (Simple()) {
+        if (shift.Contains(ssLeft)) m_combo.SelectByUser(ItemAtPos({x, y}));
+        return;
+    }
     const int index = ItemAtPos({x, y});
     if (index >= 0) ChangeSelection(index);
 }
 
 void TComboListBox::MouseUp(TMouseButton button, TShiftState /*shift*/, int x, int y)
 {
-    if (button != mbLeft) return;
+    if (button != mbLeft || Simple()) return;
     const int index = ItemAtPos({x, y});
     if (index < 0) {
         m_combo.ListButtonReleased();

@@ -148,43 +148,93 @@ void TCustomListBox::Loaded()
 
 // --- geometry ------------------------------------------------------------------------
 
-int TCustomListBox::VisibleRows() const
+int TCustomListBox::ItemHeightOf(int /*index*/) const
 {
-    return std::max(ClientHeight() / ItemHeight(), 1);
+    return ItemHeight();
 }
 
+int TCustomListBox::RowsFitting(int first) const
+{
+    int rows = 0;
+    for (int y = 0, index = first; index < Count(); ++index, ++rows) {
+        y += ItemHeightOf(index);
+        if (y > ClientHeight()) break;
+    }
+    // Past the items the rows are of the standard height.
+    if (first + rows >= Count()) {
+        int used = 0;
+        for (int index = first; index < Count(); ++index) used += ItemHeightOf(index);
+        rows += std::max(ClientHeight() - used, 0) / ItemHeight();
+    }
+    return std::max(rows, 1);
+}
+
+int TCustomListBox::VisibleRows() const
+{
+    return RowsFitting(m_topIndex);
+}
+
+// The smallest first row whose rows down to the last item fit the client area.
 int TCustomListBox::MaxTopIndex() const
 {
-    return std::max(Count() - VisibleRows(), 0);
+    int top = Count();
+    for (int used = 0; top > 0; --top) {
+        used += ItemHeightOf(top - 1);
+        if (used > ClientHeight()) break;
+    }
+    return std::min(top, std::max(Count() - 1, 0));
 }
 
 TRect TCustomListBox::ItemRect(int index) const
 {
-    const int height = ItemHeight();
-    return TRect::FromSize(0, (index - m_topIndex) * height, ClientWidth(), height);
+    int top = 0;
+    for (int i = m_topIndex; i < index; ++i) top += ItemHeightOf(i);
+    for (int i = index; i < m_topIndex; ++i) top -= ItemHeightOf(i);
+    return TRect::FromSize(0, top, ClientWidth(), ItemHeightOf(index));
+}
+
+// The row at y pixels below the first visible row: an index from TopIndex
+// on, or Count() and beyond for the empty space under the last item.
+int TCustomListBox::RowAtY(int y) const
+{
+    int index = m_topIndex;
+    for (int bottom = 0; index < Count(); ++index) {
+        bottom += ItemHeightOf(index);
+        if (y < bottom) return index;
+    }
+    return Count();
 }
 
 int TCustomListBox::ItemAtPos(TPoint pos) const
 {
     if (!ClientRect().Contains(pos)) return -1;
-    const int index = m_topIndex + pos.Y / ItemHeight();
+    const int index = RowAtY(pos.Y);
     return index < Count() ? index : -1;
 }
 
 int TCustomListBox::NearestItem(TPoint pos) const
 {
     if (Count() == 0) return -1;
-    const int row = pos.Y < 0 ? -1 : pos.Y / ItemHeight();
-    return std::clamp(m_topIndex + row, 0, Count() - 1);
+    const int index = pos.Y < 0 ? m_topIndex - 1 : RowAtY(pos.Y);
+    return std::clamp(index, 0, Count() - 1);
 }
 
 void TCustomListBox::MakeVisible(int index)
 {
     if (index < m_topIndex) {
         SetTopIndex(index);
-    } else if (index >= m_topIndex + VisibleRows()) {
-        SetTopIndex(index - VisibleRows() + 1);
+        return;
     }
+    int top = m_topIndex;
+    while (top < index && ItemRectFrom(top, index).Bottom > ClientHeight()) ++top;
+    SetTopIndex(top);
+}
+
+TRect TCustomListBox::ItemRectFrom(int top, int index) const
+{
+    int y = 0;
+    for (int i = top; i < index; ++i) y += ItemHeightOf(i);
+    return TRect::FromSize(0, y, ClientWidth(), ItemHeightOf(index));
 }
 
 // --- the window ----------------------------------------------------------------------
@@ -254,8 +304,11 @@ void TCustomListBox::Paint()
 
 void TCustomListBox::DrawItem(int index, const TRect& rect)
 {
-    TCanvas& canvas = *Canvas();
-    const bool selected = index == m_itemIndex;
+    DrawItemText(*Canvas(), index, rect, index == m_itemIndex);
+}
+
+void TCustomListBox::DrawItemText(TCanvas& canvas, int index, const TRect& rect, bool selected) const
+{
     canvas.Brush()->SetColor(selected ? clHighlight : Color());
     canvas.FillRect(rect);
     canvas.Font()->SetColor(!Enabled() ? clGrayText : selected ? clHighlightText : Font()->Color());

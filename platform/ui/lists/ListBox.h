@@ -2,7 +2,8 @@
 // TCustomListBox: a one-column list of strings in the classic look. One item
 // can be selected (ItemIndex); the selected item is shown in clHighlight and
 // the focused control draws a focus rectangle round it. Items are ItemHeight
-// pixels high (0: the font's cell height). Rows that do not fit scroll with
+// pixels high (0: the font's cell height) unless a subclass measures each
+// item (ItemHeightOf). Rows that do not fit scroll with
 // the window system's standard vertical scroll bar, which shows only while
 // there is something to scroll; the wheel scrolls three rows a notch.
 //
@@ -17,6 +18,7 @@
 
 #include <memory>
 
+class TCanvas;
 class TListBoxStrings;
 class TStrings;
 
@@ -92,15 +94,25 @@ protected:
     void UpdateScrollBar();
     // After every change of Items: the selection and the scroll bar follow.
     virtual void ItemsChanged();
+    // The height of one item's row; ItemHeight unless a subclass measures items.
+    [[nodiscard]] virtual int ItemHeightOf(int index) const;
+    // Paints one item into its row on Canvas().
+    virtual void DrawItem(int index, const TRect& rect);
+    // The standard look of an item: its text, in highlight colours when selected.
+    void DrawItemText(TCanvas& canvas, int index, const TRect& rect, bool selected) const;
 
 private:
     void WMGetDlgCode(TMessage& message);
     void WMVScroll(TMessage& message);
     void WMMouseWheel(TMessage& message);
     void WMFocusChanged(TMessage& message);
-    void DrawItem(int index, const TRect& rect);
     // The largest TopIndex that still fills the client area.
     [[nodiscard]] int MaxTopIndex() const;
+    // Whole rows the client area shows from first on, at least one.
+    [[nodiscard]] int RowsFitting(int first) const;
+    [[nodiscard]] int RowAtY(int y) const;
+    // An item's row if first were the top row.
+    [[nodiscard]] TRect ItemRectFrom(int first, int index) const;
 
     std::unique_ptr<TListBoxStrings> m_items;
     int m_itemIndex = -1;
