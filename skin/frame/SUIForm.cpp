@@ -107,7 +107,9 @@ TsuiForm::TsuiForm(TComponent* owner) : TCustomPanel(owner)
     // style application keeps the form's size.
     m_borderWidth = TThemeReader(nullptr, DeepBlue).Int(FormBorderWidthInt);
     SetBounds(m_borderWidth, 0, m_form->ClientWidth() - 2 * m_borderWidth, m_form->ClientHeight() - m_borderWidth);
+    m_constructing = true;
     SetUIStyle(DeepBlue);
+    m_constructing = false;
     m_uiStyleAutoUpdateSub = false;
     SetBevelOuter(bvNone);
     SetBevelInner(bvNone);
@@ -120,6 +122,7 @@ TsuiForm::TsuiForm(TComponent* owner) : TCustomPanel(owner)
     if (designing) return;
     if (m_form->FormStyle() != fsMDIChild && m_form->FormStyle() != fsMDIForm) m_form->SetBorderStyle(bsNone);
     m_form->SetAutoScroll(false);
+    WatchBorderStyle();
     SubclassForm();
     if (!Application->OnMessage) {
         m_hookedApplication = Application;
@@ -179,6 +182,9 @@ void TsuiForm::SetBorderWidth(int width)
     // the skinned form, which would otherwise lose the new border's height.
     const TSize size{Width(), Height()};
     m_borderWidth = width;
+    // While constructing, the form keeps its size (a form being read has
+    // its own size still to come).
+    if (m_constructing) return;
     SetFormWidth(size.cx);
     SetFormHeight(size.cy);
     PaintFormBorder();
@@ -285,20 +291,16 @@ void TsuiForm::SetPanel(TCustomPanel* panel)
 // the side strips and the bottom strip (and the top one without a title bar).
 void TsuiForm::SetFormWidth(int width)
 {
-    if (!m_form) {
-        SetWidth(width);
-        return;
-    }
+    if (!m_form || FormReading()) SetWidth(width);
+    if (!m_form) return;
     m_form->SetClientWidth(width + 2 * m_borderWidth);
     AlignSelf();
 }
 
 void TsuiForm::SetFormHeight(int height)
 {
-    if (!m_form) {
-        SetHeight(height);
-        return;
-    }
+    if (!m_form || FormReading()) SetHeight(height);
+    if (!m_form) return;
     const int top = TitleBarVisible() ? 0 : m_borderWidth;
     m_form->SetClientHeight(height + m_borderWidth + top);
     AlignSelf();
@@ -306,9 +308,21 @@ void TsuiForm::SetFormHeight(int height)
 
 // --- layout and painting --------------------------------------------------------------
 
+bool TsuiForm::FormReading() const
+{
+    return m_form && m_form->ComponentState().Contains(csReading);
+}
+
+void TsuiForm::Loaded()
+{
+    TCustomPanel::Loaded();
+    AlignSelf();
+}
+
+// A form being read has its size still to come: the layout waits for Loaded.
 void TsuiForm::AlignSelf()
 {
-    if (!m_form || !m_titleBar) return;
+    if (!m_form || !m_titleBar || FormReading()) return;
     const int top = TitleBarVisible() ? 0 : m_borderWidth;
     const TRect client = m_form->ClientRect();
     int width = client.Width() - 2 * m_borderWidth;

@@ -119,12 +119,16 @@ public:
     void Dispatch(TMessage& message) override;
 
 protected:
+    void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
     void Paint() override;
 
 private:
     // Puts NewParentWndProc in place of the form window's procedure unless it is there.
     void SubclassForm();
+    // Keeps the form borderless when its border style changes later.
+    void WatchBorderStyle();
+    bool RetakeBorder();
     void ReleaseForm();
     LRESULT NewParentWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void FormSized();
@@ -133,6 +137,7 @@ private:
     void OnApplicationMessage(MSG& msg, bool& handled);
     void WMCreate(TMessage& message);
     [[nodiscard]] bool FormMaximized() const;
+    [[nodiscard]] bool FormReading() const;
     [[nodiscard]] TsuiUIStyle MenuStyle() const;
     void DrawMenuBar(TToolBar* sender, TRect rect, bool& defaultDraw);
     void DrawButton(TToolBar* sender, TToolButton* button, TCustomDrawState state, bool& defaultDraw);
@@ -153,6 +158,7 @@ private:
     TFormBorderStyle m_formBorderStyle = bsSizeable;
     TRect m_normalBounds;
     bool m_startMaximized = false;
+    bool m_constructing = false;
     TApplication* m_hookedApplication = nullptr;  // whose OnMessage this skinned form took
     std::shared_ptr<TFormSubclass> m_subclass;
 };

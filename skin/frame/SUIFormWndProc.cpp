@@ -19,6 +19,7 @@ struct TFormSubclass {
     HWND Window = nullptr;      // the form window it is installed on
     WNDPROC OldProc = nullptr;  // that window's procedure before
     WNDPROC Proc = nullptr;     // ours
+    TWndMethod OldWindowProc;   // the form's WindowProc before ours
 };
 
 namespace {
@@ -27,14 +28,36 @@ constexpr DWORD kCaptionBits = WS_CAPTION;  // WS_BORDER and WS_DLGFRAME
 
 }  // namespace
 
+void TsuiForm::WatchBorderStyle()
+{
+    if (!m_form || ComponentState().Contains(csDesigning)) return;
+    if (!m_subclass) m_subclass = std::make_shared<TFormSubclass>();
+    m_subclass->Owner = this;
+    m_subclass->OldWindowProc = m_form->WindowProc;
+    m_form->WindowProc = [s = m_subclass](TMessage& message) {
+        if (s->Owner && message.Msg == CM_RECREATEWND && s->Owner->RetakeBorder()) return;
+        s->OldWindowProc(message);
+    };
+}
+
+// A border style set after the take-over becomes the frame's kind (the
+// resize zones follow it) and the form stays borderless: the window is
+// made once, without the platform's frame.
+bool TsuiForm::RetakeBorder()
+{
+    const TFormBorderStyle style = m_form->BorderStyle();
+    if (style == bsNone || m_form->FormStyle() == fsMDIChild || m_form->FormStyle() == fsMDIForm) return false;
+    m_formBorderStyle = style;
+    m_form->SetBorderStyle(bsNone);
+    return true;
+}
+
 void TsuiForm::SubclassForm()
 {
     if (!m_form || !m_form->HandleAllocated() || ComponentState().Contains(csDesigning)) return;
     const HWND hwnd = m_form->WindowHandle();
     if (m_subclass && m_subclass->Window == hwnd) return;
-    if (!m_subclass) {
-        m_subclass = std::make_shared<TFormSubclass>();
-        m_subclass->Owner = this;
+    if (!m_subclass->Proc) {
         m_subclass->Proc = MakeObjectInstance(
             [s = m_subclass](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
                 if (!s->Owner) return CallWindowProc(s->OldProc, h, msg, w, l);
@@ -57,12 +80,11 @@ void TsuiForm::ReleaseForm()
                       reinterpret_cast<WNDPROC>(GetWindowLongPtr(hwnd, GWL_WNDPROC)) == m_subclass->Proc;
     if (ours) SetWindowLongPtr(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(m_subclass->OldProc));
     if (ours || !hwnd || !IsWindow(hwnd)) {
-        FreeObjectInstance(m_subclass->Proc);
-        m_subclass.reset();
-        return;
+        if (m_subclass->Proc) FreeObjectInstance(m_subclass->Proc);
+        m_subclass->Proc = nullptr;
     }
-    // Someone subclassed the window after us: our procedure stays in the
-    // chain and passes everything on.
+    // Otherwise someone subclassed the window after us: our procedure stays
+    // in the chain and passes everything on, as the WindowProc hook does.
     m_subclass = nullptr;
 }
 

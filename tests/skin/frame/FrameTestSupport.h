@@ -6,6 +6,7 @@
 
 #include "platform/ui/menus/MainMenu.h"
 #include "platform/ui/menus/MenuItem.h"
+#include "platform/ui/base/SizeConstraints.h"
 #include "platform/ui/graphics/Font.h"
 #include "platform/ui/graphics/Picture.h"
 #include "skin/core/SUIPublic.h"
@@ -18,6 +19,7 @@
 #include "tests/skin/core/SkinCoreTestSupport.h"
 #include "tests/ui/UiTestFixture.h"
 
+#include <filesystem>
 #include <string>
 
 namespace frametest {
@@ -35,7 +37,12 @@ struct FormSpec {
 
 class FrameTest : public uitest::UiTest {
 protected:
-    void SetUp() override { skintest::UseAppResources(); }
+    void SetUp() override
+    {
+        skintest::UseAppResources();
+        // A golden that does not match is saved under its own relative name.
+        std::filesystem::create_directories(std::filesystem::temp_directory_path() / "frame");
+    }
 
     // A shown form taken over by a skinned form, as the main window's description builds it.
     TsuiForm* SkinnedForm(const FormSpec& spec = {})

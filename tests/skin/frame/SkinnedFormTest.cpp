@@ -128,6 +128,21 @@ TEST_F(SkinnedFormTest, BlueGlassOutlinesItsRoundCornersAndWinXPDoesNot)
     EXPECT_NE(ColorFromPixel(Capture().At(140, 0)), TColor(0xC82C00));
 }
 
+TEST_F(SkinnedFormTest, ALaterBorderStyleBecomesTheFramesKindAndTheFormStaysBorderless)
+{
+    SkinnedForm({WinXP, bsSingle});
+    EXPECT_EQ(FormHitTest({0, 100}), HTCLIENT);
+    const TRect before = FormWindowRect();
+    form->SetBorderStyle(bsSizeable);
+    Pump();
+    EXPECT_EQ(form->BorderStyle(), bsNone);
+    EXPECT_EQ(skinned->GetFormBorderStyle(), bsSizeable);
+    EXPECT_EQ(FormWindowRect(), before);
+    EXPECT_EQ(FormHitTest({0, 100}), HTLEFT);
+    EXPECT_FALSE(RegionHolds({0, 0}));
+    EXPECT_EQ(skinned->BoundsRect(), TRect::FromSize(3, 0, 278, 309));
+}
+
 TEST_F(SkinnedFormTest, AWindowMadeAgainKeepsTheFrame)
 {
     SkinnedForm({WinXP, bsSizeable});
