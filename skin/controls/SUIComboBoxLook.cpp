@@ -8,6 +8,7 @@
 #include "platform/ui/lists/ComboBoxInfo.h"
 #include "platform/win/WinApi.h"
 #include "skin/core/FileTheme.h"
+#include "skin/core/SUIPublic.h"
 #include "skin/core/ThemeElements.h"
 #include "skin/core/ThemeReader.h"
 
@@ -84,6 +85,24 @@ void TsuiComboBoxLook::ComponentRemoved(TComponent* component)
     if (!component || component != m_fileTheme) return;
     m_fileTheme = nullptr;
     SetUIStyle(DeepBlue);
+}
+
+bool TsuiComboBoxLook::Follows(UINT msg)
+{
+    return msg == WM_PAINT || msg == WM_ERASEBKGND || msg == CM_ENABLEDCHANGED;
+}
+
+void TsuiComboBoxLook::MessageHandled(const TMessage& message) const
+{
+    switch (message.Msg) {
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+        if (!IsWin95()) DrawButton(reinterpret_cast<HDC>(message.WParam));
+        break;
+    // The arrow looks engraved while disabled.
+    case CM_ENABLEDCHANGED: m_combo.Invalidate(); break;
+    default: break;
+    }
 }
 
 // --- painting ---------------------------------------------------------------------------

@@ -21,6 +21,7 @@
 
 #include "platform/core/Color.h"
 #include "platform/core/Rect.h"
+#include "platform/ui/base/Controls.h"
 #include "platform/win/WinTypes.h"
 #include "skin/core/UIStyle.h"
 
@@ -56,6 +57,12 @@ public:
 
     // From the combo box's Notification: its file theme going away means DeepBlue.
     void ComponentRemoved(TComponent* component);
+    // The messages the look follows: paint, erase, enabled changes. The
+    // combo box asks before its Dispatch (the message may free it) and hands
+    // them to MessageHandled after the framework handled them.
+    [[nodiscard]] static bool Follows(UINT msg);
+    // Paints over each paint and erase; repaints when enabled changes.
+    void MessageHandled(const TMessage& message) const;
 
     // Paints over the control: on dc when given (a paint or erase context
     // of the client area), else on a context of the client area made here.

@@ -31,9 +31,5 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    void WMPaint(TMessage& message);
-    void WMEraseBkgnd(TMessage& message);
-    void CMEnabledChanged(TMessage& message);
-
     TsuiComboBoxLook m_look{*this};
 };
