@@ -1,6 +1,7 @@
 #pragma once
 // The report of the analyse button: the lines the main window appends to its
-// memo, built from a file and the file-header switch.
+// memo, built from a file and the file-header switch. The command line asks
+// for more (every header, where each lies) through the same call.
 
 #include "app/HeaderScan.h"
 
@@ -23,10 +24,21 @@ enum class HeaderVerdict {
 struct AnalysisReport {
     std::vector<std::string> Lines;  // UTF-8, without line ends
     HeaderVerdict Verdict = HeaderVerdict::NotChecked;
-    bool Readable = false;           // the file could be opened for reading
+    FileScan Scan;                   // what the lines say, as numbers
+
+    [[nodiscard]] bool Readable() const { return Scan.Error == InputError::None; }
 };
 
 HeaderVerdict VerdictFor(std::uint64_t headers);
 
-// The report of one file. Nine lines with the check on, five with it off.
+// Why a file could not be read, in a few words.
+std::string_view InputErrorText(InputError error);
+
+// The report of one file: nine lines with the check on (one more for a
+// thorough scan), five with it off. An unreadable file has the reason in
+// place of its length.
+AnalysisReport AnalyseFile(const std::string& path, const ScanRequest& request);
 AnalysisReport AnalyseFile(const std::string& path, HeaderCheck check);
+
+// One line per listed header: where its "MZ" and its "PE" lie.
+std::vector<std::string> OffsetLines(const FileScan& scan);

@@ -1,6 +1,6 @@
 #pragma once
-// The command line: `qzviewer --report [--no-header-check] FILE...` prints
-// the report of each file; `qzviewer --screenshot FILE.png [EXE]` draws the
+// The command line: `qzviewer --report [--no-header-check] [--thorough]
+// [--offsets] [--json] FILE...` prints the report of each file; `qzviewer --screenshot FILE.png [EXE]` draws the
 // main window off screen into a picture, after analysing EXE when given;
 // without arguments the program opens its window.
 
@@ -35,6 +35,9 @@ enum class CommandMode {
 struct CommandLine {
     CommandMode Mode = CommandMode::Window;
     HeaderCheck Check = HeaderCheck::On;
+    ScanDepth Depth = ScanDepth::Classic;  // --thorough: every "MZ", also in skipped stretches
+    bool Offsets = false;                  // --offsets: where each header lies
+    bool Json = false;                     // --json: one JSON object per file
     std::vector<std::string> Files;
     std::string Error;  // why the arguments were refused
 };

@@ -7,28 +7,34 @@
 FileScanSource::FileScanSource(int fd, std::uint64_t size, std::size_t blockSize)
     : m_fd(fd)
     , m_limit(size)
+    , m_holes(fd, size)
     , m_block(std::max(blockSize, kHeaderSpan))
     , m_lookup(kLookupSize)
 {
-    m_window.Data = m_block.data();
 }
 
 ScanWindow FileScanSource::WindowAt(std::uint64_t pos, std::size_t minAhead)
 {
     const std::uint64_t end = m_window.Start + m_window.Size;
-    if (pos >= m_window.Start && pos <= end && (end - pos >= minAhead || m_window.ReachesEnd))
+    if (m_window.Data && pos >= m_window.Start && pos <= end && (end - pos >= minAhead || m_window.ReachesEnd))
         return m_window;
+    m_window.Start = pos;
+    m_window.Limit = m_limit;
+    if (pos < m_limit) {
+        const FileHoles::Run run = m_holes.RunAt(pos);
+        if (run.Hole) {
+            m_window.Data = nullptr;
+            m_window.Size = static_cast<std::size_t>(std::min(run.End, m_limit) - pos);
+            m_window.ReachesEnd = pos + m_window.Size >= m_limit;
+            return m_window;
+        }
+    }
     std::size_t got = 0;
     if (pos < m_limit) {
         const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(m_block.size(), m_limit - pos));
-        if (want == m_block.size() && InHole(pos, want)) {
-            std::fill(m_block.begin(), m_block.end(), 0);
-            got = want;
-        } else {
-            got = ReadAt(pos, m_block.data(), want);
-        }
+        got = ReadAt(pos, m_block.data(), want);
     }
-    m_window.Start = pos;
+    m_window.Data = m_block.data();
     m_window.Size = got;
     m_window.ReachesEnd = pos + got >= m_limit;
     m_window.Limit = m_limit;
@@ -49,29 +55,6 @@ std::optional<BytePair> FileScanSource::PairAt(std::uint64_t pos)
     return BytePair{m_lookup[at], m_lookup[at + 1]};
 }
 
-bool FileScanSource::InHole(std::uint64_t pos, std::size_t size)
-{
-    if (pos < m_dataEnd)
-        return false;
-    if (pos + size <= m_holeEnd)
-        return true;
-    const off_t data = lseek(m_fd, static_cast<off_t>(pos), SEEK_DATA);
-    if (data < 0) {
-        if (errno != ENXIO) {
-            m_dataEnd = kNoLimit;  // the file system does not tell: read everything
-            return false;
-        }
-        m_holeEnd = m_limit;  // no data from pos to the end
-        return true;
-    }
-    m_holeEnd = static_cast<std::uint64_t>(data);
-    if (m_holeEnd - pos >= size)
-        return true;
-    const off_t hole = lseek(m_fd, data, SEEK_HOLE);
-    m_dataEnd = hole < 0 ? kNoLimit : static_cast<std::uint64_t>(hole);
-    return false;
-}
-
 std::size_t FileScanSource::ReadAt(std::uint64_t pos, std::uint8_t* into, std::size_t size)
 {
     std::size_t done = 0;
@@ -80,6 +63,7 @@ std::size_t FileScanSource::ReadAt(std::uint64_t pos, std::uint8_t* into, std::s
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
+            m_failed = m_failed || n < 0;
             m_limit = pos + done;
             break;
         }

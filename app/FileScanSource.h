@@ -3,9 +3,9 @@
 // regular file or a block device. It reads one block at a time into a buffer
 // of fixed size, so memory stays the same whatever the file's size, and
 // answers look-ups outside the block with a small read of their own. Holes
-// of a sparse file read as zeros and hold no header, so a block that lies
-// wholly in one is filled with zeros instead of being read.
+// of a sparse file are skipped unread.
 
+#include "app/FileHoles.h"
 #include "app/ScanSource.h"
 
 #include <vector>
@@ -18,6 +18,7 @@ public:
 
     ScanWindow WindowAt(std::uint64_t pos, std::size_t minAhead) override;
     std::optional<BytePair> PairAt(std::uint64_t pos) override;
+    [[nodiscard]] bool ReadFailed() const override { return m_failed; }
 
 private:
     static constexpr std::size_t kLookupSize = 4096;  // bytes read for a look-up outside the block
@@ -25,13 +26,11 @@ private:
     // Reads up to size bytes at pos; fewer only at the end of the data or on
     // a read error, after which the file is taken to end there.
     std::size_t ReadAt(std::uint64_t pos, std::uint8_t* into, std::size_t size);
-    // Whether [pos, pos + size) lies wholly in a hole.
-    bool InHole(std::uint64_t pos, std::size_t size);
 
     int m_fd = -1;
     std::uint64_t m_limit = 0;
-    std::uint64_t m_dataEnd = 0;  // the data run holding the last block ends here
-    std::uint64_t m_holeEnd = 0;  // the hole holding the last zero block ends here
+    bool m_failed = false;
+    FileHoles m_holes;
     std::vector<std::uint8_t> m_block;
     ScanWindow m_window;
     std::vector<std::uint8_t> m_lookup;

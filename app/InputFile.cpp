@@ -1,34 +1,63 @@
 #include "app/InputFile.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
-std::optional<InputFile> InputFile::Open(const std::string& path)
+namespace {
+
+InputError ErrorOfOpen(int error)
 {
-    // O_NOCTTY: opening a terminal device must not make it ours.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return InputError::NotFound;
+    case EACCES:
+    case EPERM: return InputError::PermissionDenied;
+    case EISDIR: return InputError::IsDirectory;
+    case ENXIO: return InputError::NotRegularFile;  // a socket, or a device without its driver
+    case EIO: return InputError::ReadFailed;
+    default: return InputError::OpenFailed;
+    }
+}
+
+} // namespace
+
+OpenedInput InputFile::Open(const std::string& path)
+{
+    // O_NONBLOCK: opening a named pipe must not wait for a writer. The flag
+    // stays set, so a read that would wait fails instead. O_NOCTTY: opening
+    // a terminal must not make it ours.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return std::nullopt;
+        return {std::nullopt, ErrorOfOpen(errno)};
     InputFile file(fd, InputKind::Stream, 0);
     struct stat st {};
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))
-        return std::nullopt;
-    if (S_ISREG(st.st_mode) && st.st_size > 0) {
-        file.m_kind = InputKind::Positional;
-        file.m_size = static_cast<std::uint64_t>(st.st_size);
-        posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    } else if (S_ISBLK(st.st_mode)) {
+    if (fstat(fd, &st) != 0)
+        return {std::nullopt, InputError::ReadFailed};
+    if (S_ISDIR(st.st_mode))
+        return {std::nullopt, InputError::IsDirectory};
+    if (S_ISREG(st.st_mode)) {
+        if (st.st_size > 0) {
+            file.m_kind = InputKind::Positional;
+            file.m_size = static_cast<std::uint64_t>(st.st_size);
+            posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+        }
+        return {std::move(file), InputError::None};
+    }
+    if (S_ISBLK(st.st_mode)) {
         const off_t end = lseek(fd, 0, SEEK_END);
+        if (end < 0)
+            return {std::nullopt, InputError::ReadFailed};
+        lseek(fd, 0, SEEK_SET);
         if (end > 0) {
             file.m_kind = InputKind::Positional;
             file.m_size = static_cast<std::uint64_t>(end);
-        } else {
-            lseek(fd, 0, SEEK_SET);  // read it as a stream, from the start
         }
+        return {std::move(file), InputError::None};
     }
-    return file;
+    return {std::nullopt, InputError::NotRegularFile};
 }
 
 InputFile::InputFile(int fd, InputKind kind, std::uint64_t size)

@@ -1,23 +1,35 @@
 #pragma once
 // A file opened for analysis: read-only, never written, closed on destruction.
-// It tells files that can be read at any position (with their size) from
-// input that can only be read front to back.
+// Opening never waits: a named pipe without a writer, a terminal or a socket
+// would keep the window (which analyses on its only thread) waiting for ever,
+// so only files whose bytes are there already are taken.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 enum class InputKind {
-    Positional,  // a regular file or block device: pread at any position
-    Stream,      // a pipe, character device or socket; also a regular file that
-                 // reports size 0, like the kernel's generated files
+    Positional,  // a regular file or block device: read at any position
+    Stream,      // a regular file that reports size 0, like the kernel's
+                 // generated files: read front to back
 };
+
+// Why a file could not be analysed.
+enum class InputError {
+    None,
+    NotFound,          // missing, or deleted after it was chosen
+    PermissionDenied,
+    IsDirectory,
+    NotRegularFile,    // a pipe, socket or character device
+    ReadFailed,        // an input/output error, or the file changed while read
+    OpenFailed,        // any other reason the system gives
+};
+
+struct OpenedInput;
 
 class InputFile {
 public:
-    // Nothing when the path cannot be opened for reading; a directory is no
-    // readable file.
-    static std::optional<InputFile> Open(const std::string& path);
+    static OpenedInput Open(const std::string& path);
 
     InputFile(InputFile&& other) noexcept;
     InputFile& operator=(InputFile&& other) noexcept;
@@ -36,4 +48,9 @@ private:
     int m_fd = -1;
     InputKind m_kind = InputKind::Stream;
     std::uint64_t m_size = 0;
+};
+
+struct OpenedInput {
+    std::optional<InputFile> File;
+    InputError Error = InputError::None;  // why File is empty
 };

@@ -1,62 +1,47 @@
 // qzviewer: the analyser's entry. With arguments it runs the command line;
-// without, it opens the main window on the desktop.
+// without, and for a screenshot, it becomes qzviewer-window from its own
+// folder, which opens the main window.
 
 #include "app/CommandLine.h"
-#include "app/StartUp.h"
-#include "platform/core/Exception.h"
-#include "platform/win/BackendFactory.h"
 
-#include <cstdlib>
+#include <climits>
 #include <iostream>
 #include <string>
-#include <vector>
+#include <unistd.h>
 
 namespace {
 
-constexpr std::string_view kNoDisplayHelp =
-    "没有可用的图形显示，无法打开主窗口。\n"
-    "可以改用：\n"
-    "  qzviewer --report 文件...        在终端里分析文件\n"
-    "  qzviewer --screenshot 图片.png   不用显示器，把主窗口画成图片\n";
+constexpr const char* kWindowProgram = "qzviewer-window";
 
-// QZ_BACKEND picks the display backend ("sdl", "headless"); "auto" by default.
-const char* BackendName()
+// The window program beside this one; empty when the system does not say
+// where this one is.
+std::string WindowProgramPath()
 {
-    const char* name = std::getenv("QZ_BACKEND");
-    return name && *name ? name : "auto";
+    char self[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0)
+        return {};
+    const std::string path(self, static_cast<std::size_t>(n));
+    return path.substr(0, path.rfind('/') + 1) + kWindowProgram;
 }
 
-int OpenMainWindow()
+int BecomeWindowProgram(char** argv)
 {
-    std::unique_ptr<win::Backend> backend;
-    try {
-        backend = win::CreateBackend(BackendName());
-    } catch (const Exception& e) {
-        std::cerr << "qzviewer: " << e.Message << '\n' << kNoDisplayHelp;
-        return static_cast<int>(ExitCode::Usage);
-    }
-    return RunMainWindow(std::move(backend));
+    const std::string program = WindowProgramPath();
+    if (!program.empty())
+        execv(program.c_str(), argv);
+    std::cerr << "qzviewer: 找不到窗口程序 " << kWindowProgram << "（应在 qzviewer 所在的文件夹里）\n";
+    return static_cast<int>(ExitCode::Usage);
 }
 
-int SaveScreenshot(const std::vector<std::string>& files)
-{
-    try {
-        SaveMainWindowScreenshot(files[0], files.size() > 1 ? files[1] : std::string());
-        return 0;
-    } catch (const Exception& e) {
-        std::cerr << "qzviewer: " << e.Message << '\n';
-        return static_cast<int>(ExitCode::CheckFailed);
-    }
-}
-
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
     const CommandLine command = ParseCommandLine({argv + 1, argv + argc});
     switch (command.Mode) {
-    case CommandMode::Window: return OpenMainWindow();
-    case CommandMode::Screenshot: return SaveScreenshot(command.Files);
+    case CommandMode::Window:
+    case CommandMode::Screenshot: return BecomeWindowProgram(argv);
     default: return RunCommandLine(command, std::cout, std::cerr);
     }
 }

@@ -15,7 +15,8 @@ inline constexpr std::uint64_t kNoLimit = UINT64_MAX;
 
 using BytePair = std::array<std::uint8_t, 2>;
 
-// Bytes [Start, Start + Size) of the input, held by the source.
+// Bytes [Start, Start + Size) of the input, held by the source. A window
+// without Data stands for zeros (a hole of a sparse file): no "MZ" is there.
 struct ScanWindow {
     const std::uint8_t* Data = nullptr;
     std::uint64_t Start = 0;
@@ -41,4 +42,7 @@ public:
     // The two bytes at pos, or nothing when they are not both there (past the
     // end, or out of the source's reach).
     virtual std::optional<BytePair> PairAt(std::uint64_t pos) = 0;
+
+    // Whether a read failed: the input then ended early and the count is void.
+    [[nodiscard]] virtual bool ReadFailed() const { return false; }
 };

@@ -2,6 +2,9 @@
 
 #include <bit>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -79,4 +82,42 @@ std::size_t FindPair(const std::uint8_t* data, std::size_t from, std::size_t siz
 std::size_t FindSignatureMZ(const std::uint8_t* data, std::size_t from, std::size_t size)
 {
     return FindPair(data, from, size);
+}
+
+namespace {
+
+// Bit k set for a byte first at at + k followed by second, both within size.
+inline std::uint64_t PairMask(const std::uint8_t* data, std::size_t at, std::size_t size, std::uint8_t first, std::uint8_t second)
+{
+    std::uint64_t mask = 0;
+#if defined(__SSE2__)
+    if (at + kChunk + 1 <= size) {
+        const __m128i a = _mm_set1_epi8(static_cast<char>(first));
+        const __m128i b = _mm_set1_epi8(static_cast<char>(second));
+        for (std::size_t k = 0; k < kChunk; k += 16) {
+            const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + k));
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + k + 1));
+            const __m128i pairs = _mm_and_si128(_mm_cmpeq_epi8(here, a), _mm_cmpeq_epi8(next, b));
+            mask |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(pairs))) << k;
+        }
+        return mask;
+    }
+#endif
+    for (std::size_t k = 0; k < kChunk && at + k + 1 < size; ++k) {
+        if (data[at + k] == first && data[at + k + 1] == second)
+            mask |= std::uint64_t{1} << k;
+    }
+    return mask;
+}
+
+} // namespace
+
+std::uint64_t SignatureMaskMZ(const std::uint8_t* data, std::size_t at, std::size_t size)
+{
+    return PairMask(data, at, size, 'M', 'Z');
+}
+
+std::uint64_t SignatureMaskPE(const std::uint8_t* data, std::size_t at, std::size_t size)
+{
+    return PairMask(data, at, size, 'P', 'E');
 }

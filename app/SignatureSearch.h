@@ -7,3 +7,11 @@
 // The index of the first 'M' in data[from, size) directly followed by a 'Z'
 // (both within size), or size when there is none.
 std::size_t FindSignatureMZ(const std::uint8_t* data, std::size_t from, std::size_t size);
+
+// The "MZ" pairs among the 64 positions from at on, one bit each (bit k for
+// an 'M' at at + k whose 'Z' follows within size). A scan walks the pairs of
+// a run like "MZMZMZ..." from one mask instead of searching after each.
+std::uint64_t SignatureMaskMZ(const std::uint8_t* data, std::size_t at, std::size_t size);
+
+// The same for "PE" pairs.
+std::uint64_t SignatureMaskPE(const std::uint8_t* data, std::size_t at, std::size_t size);

@@ -75,9 +75,11 @@ void StreamScanSource::Fill()
         const ssize_t n = read(m_fd, m_buffer.data() + m_filled, m_buffer.size() - m_filled);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n <= 0) {
             m_ended = true;
-        else
+            m_failed = n < 0;  // also a read that would have to wait
+        } else {
             m_filled += static_cast<std::size_t>(n);
+        }
     }
 }

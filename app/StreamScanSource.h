@@ -16,6 +16,7 @@ public:
 
     ScanWindow WindowAt(std::uint64_t pos, std::size_t minAhead) override;
     std::optional<BytePair> PairAt(std::uint64_t pos) override;
+    [[nodiscard]] bool ReadFailed() const override { return m_failed; }
 
     // Bytes taken from the input so far; its length once the scan has ended.
     [[nodiscard]] std::uint64_t BytesRead() const { return m_bufferStart + m_filled; }
@@ -33,5 +34,6 @@ private:
     std::uint64_t m_bufferStart = 0;  // input position of m_buffer[0]
     std::size_t m_filled = 0;
     bool m_ended = false;
+    bool m_failed = false;
     ScanWindow m_window;
 };

@@ -1,13 +1,12 @@
-// Throughput of the header scan on 256 MiB files read warm from the page
-// cache, beside a plain pread loop over the same file and the literal
-// byte-per-call scan. Files are made once in $TMPDIR (or /tmp) and kept for
-// later runs; their content is fixed by a seed.
-//
-//   random       random bytes
-//   executables  executable images joined end to end, each a real header
-//                around machine code taken from programs and libraries here
-//   dense-mz     64-byte "MZ" headers back to back, offsets past the end
-//   mz-run       "MZMZMZ...": a header candidate at every second byte
+// The header scan beside a plain read of the same file, on every class of
+// input the scan meets, friendly or hostile, in one run. Each class is a file
+// made once in $TMPDIR (or /tmp), kept for later runs and read warm from the
+// page cache; its content is fixed by a seed. Per class the run times
+//   read      a plain pread loop over the file (the floor),
+//   scan      CountExeHeaders, as the program runs it,
+//   mapped    a simple scan of the whole file mapped into memory, byte by byte,
+//   literal   the byte-per-call reference, where it ends in reasonable time,
+// and prints a table of each time against the plain read at the end.
 
 #include "app/HeaderScan.h"
 #include "tests/app/LiteralHeaderCount.h"
@@ -22,46 +21,67 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <optional>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr std::uint64_t kFileSize = 256ull << 20;      // bytes
-constexpr std::size_t kReadBlock = ScanLimits{}.BlockSize;
+constexpr std::uint64_t kFileSize = 64ull << 20;         // bytes of every class but "tiny"
+constexpr std::size_t kReadBlock = 128 * 1024;          // bytes per read of the plain read
 constexpr std::uint64_t kMaxCodePerImage = 4ull << 20;  // bytes of machine code per image
+constexpr std::size_t kStride = 64;                     // bytes between planted headers
+constexpr std::uint64_t kBlock = 64 * 1024;             // the file reader's block, for "block-edges"
+constexpr double kMinTime = 0.2;                        // seconds per timed method and class
 
 using Bytes = std::vector<std::uint8_t>;
-using Filler = std::function<void(std::ofstream&)>;
 
-std::filesystem::path BenchFolder()
-{
-    const char* tmp = std::getenv("TMPDIR");
-    return tmp && *tmp ? tmp : "/tmp";
-}
-
-void WriteBytes(std::ofstream& out, const Bytes& bytes, std::uint64_t& left)
-{
-    const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(bytes.size(), left));
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(n));
-    left -= n;
-}
-
-void FillRandom(std::ofstream& out)
-{
-    std::uint64_t state = 0x9E3779B97F4A7C15ull;  // splitmix64
-    Bytes chunk(1 << 20);
-    for (std::uint64_t left = kFileSize; left > 0;) {
-        for (std::size_t i = 0; i < chunk.size(); i += 8) {
-            std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-            z ^= z >> 31;
-            std::memcpy(chunk.data() + i, &z, 8);
-        }
-        WriteBytes(out, chunk, left);
+// splitmix64: fixed, fast, good enough for filler.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : m_state(seed) {}
+    std::uint64_t Next()
+    {
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
     }
+    std::uint64_t Below(std::uint64_t n) { return Next() % n; }
+
+private:
+    std::uint64_t m_state;
+};
+
+void PutOffset(Bytes& bytes, std::size_t mz, std::int64_t offset)
+{
+    bytes[mz] = 'M';
+    bytes[mz + 1] = 'Z';
+    const auto v = static_cast<std::uint32_t>(static_cast<std::int32_t>(offset));
+    for (int i = 0; i < 4; ++i)
+        bytes[mz + 0x3C + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+// Zeros with an "MZ" every kStride bytes whose offset field comes from target.
+Bytes HeadersEvery64(const std::function<std::int64_t(std::uint64_t mz)>& target)
+{
+    Bytes bytes(kFileSize);
+    for (std::uint64_t mz = 0; mz + kStride <= kFileSize; mz += kStride)
+        PutOffset(bytes, mz, target(mz) - static_cast<std::int64_t>(mz));
+    return bytes;
+}
+
+Bytes RandomBytes()
+{
+    Random random(1);
+    Bytes bytes(kFileSize);
+    for (std::size_t i = 0; i < bytes.size(); i += 8) {
+        const std::uint64_t z = random.Next();
+        std::memcpy(bytes.data() + i, &z, 8);
+    }
+    return bytes;
 }
 
 // The .text section of an ELF file, at most kMaxCodePerImage bytes; nothing
@@ -107,32 +127,123 @@ std::vector<Bytes> ExecutableImages()
     return images;
 }
 
-void FillExecutables(std::ofstream& out)
+Bytes Executables()
 {
     const std::vector<Bytes> images = ExecutableImages();
-    for (std::uint64_t left = kFileSize, i = 0; left > 0; ++i)
-        WriteBytes(out, images[i % images.size()], left);
+    Bytes bytes;
+    for (std::size_t i = 0; bytes.size() < kFileSize; ++i)
+        bytes.insert(bytes.end(), images[i % images.size()].begin(), images[i % images.size()].end());
+    bytes.resize(kFileSize);
+    return bytes;
 }
 
-void FillDenseMz(std::ofstream& out)
+// "MZ" every 4 bytes; each offset field is the next "MZ" and two bytes, which
+// point up to 16 MiB ahead, inside the file, where no "PE" is.
+Bytes MzEveryFour()
 {
-    Bytes headers(1 << 20);
-    for (std::size_t at = 0; at < headers.size(); at += 64) {
-        headers[at] = 'M';
-        headers[at + 1] = 'Z';
-        headers[at + 63] = 0x40;  // offset 0x40000000: 1 GiB, past the end
+    Random random(4);
+    Bytes bytes(kFileSize);
+    for (std::size_t at = 0; at + 4 <= bytes.size(); at += 4) {
+        std::uint8_t far = 0;
+        do
+            far = static_cast<std::uint8_t>(random.Next());
+        while (far == 'M' || far == 'P' || far == 'E');
+        bytes[at] = 'M';
+        bytes[at + 1] = 'Z';
+        bytes[at + 2] = far;
     }
-    for (std::uint64_t left = kFileSize; left > 0;)
-        WriteBytes(out, headers, left);
+    return bytes;
 }
 
-void FillMzRun(std::ofstream& out)
+Bytes MzRun()
 {
-    Bytes run(1 << 20);
-    for (std::size_t i = 0; i < run.size(); ++i)
-        run[i] = i % 2 == 0 ? 'M' : 'Z';
-    for (std::uint64_t left = kFileSize; left > 0;)
-        WriteBytes(out, run, left);
+    Bytes bytes(kFileSize);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = i % 2 == 0 ? 'M' : 'Z';
+    return bytes;
+}
+
+Bytes Scattered()
+{
+    Random random(6);
+    return HeadersEvery64([&](std::uint64_t) { return static_cast<std::int64_t>(random.Below(kFileSize)); });
+}
+
+Bytes Backwards()
+{
+    Random random(7);
+    return HeadersEvery64([&](std::uint64_t mz) { return static_cast<std::int64_t>(random.Below(mz + 1)); });
+}
+
+// Targets just outside the block that holds the "MZ", on either side, and on
+// its edges.
+Bytes BlockEdges()
+{
+    Random random(8);
+    return HeadersEvery64([&](std::uint64_t mz) {
+        const auto start = static_cast<std::int64_t>(mz / kBlock * kBlock);
+        const std::int64_t edges[] = {start - 2, start - 1, start, start + static_cast<std::int64_t>(kBlock) - 1,
+            start + static_cast<std::int64_t>(kBlock), start + static_cast<std::int64_t>(kBlock) + 1};
+        return edges[random.Below(std::size(edges))];
+    });
+}
+
+Bytes PastTheEnd()
+{
+    Random random(9);
+    return HeadersEvery64([&](std::uint64_t) { return static_cast<std::int64_t>(kFileSize - 2 + random.Below(64)); });
+}
+
+Bytes DenseMzFarPastTheEnd()
+{
+    return HeadersEvery64([](std::uint64_t mz) { return static_cast<std::int64_t>(mz) + (1 << 30); });
+}
+
+struct InputClass {
+    const char* Name;
+    std::function<Bytes()> Make;
+    bool Literal;  // the literal scan ends in reasonable time
+    bool Sparse = false;
+};
+
+const std::vector<InputClass>& Classes()
+{
+    static const std::vector<InputClass> kClasses = {
+        {"random", RandomBytes, true},
+        {"executables", Executables, true},
+        {"dense-mz", DenseMzFarPastTheEnd, false},
+        {"mz-every-4", MzEveryFour, false},
+        {"mz-run", MzRun, false},
+        {"scattered", Scattered, false},
+        {"backwards", Backwards, false},
+        {"block-edges", BlockEdges, false},
+        {"past-end", PastTheEnd, false},
+        {"sparse", [] { return Bytes{}; }, true, true},
+        {"tiny", [] { return Bytes{'M', 'Z', 0}; }, true},
+    };
+    return kClasses;
+}
+
+std::filesystem::path BenchFolder()
+{
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp && *tmp ? tmp : "/tmp";
+}
+
+// A sparse file of kFileSize: sixteen 4 KiB data runs with a real header each.
+void WriteSparse(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    Bytes run(4096);
+    PutOffset(run, 0, 0x80);
+    run[0x80] = 'P';
+    run[0x81] = 'E';
+    bool written = ftruncate(fd, static_cast<off_t>(kFileSize)) == 0;
+    for (std::uint64_t i = 0; i < 16; ++i)
+        written = written && pwrite(fd, run.data(), run.size(), static_cast<off_t>(i * (kFileSize / 16))) == 4096;
+    close(fd);
+    if (!written)
+        std::cerr << "cannot write " << path << '\n';
 }
 
 void Warm(const std::string& path)
@@ -144,79 +255,132 @@ void Warm(const std::string& path)
     close(fd);
 }
 
-// The path of the named input, made if missing and read once to warm it.
-const std::string& Input(const std::string& name)
+// The path of the class's file, made if missing and read once to warm it.
+std::string Prepare(const InputClass& input)
 {
-    static const std::map<std::string, Filler> kFillers = {
-        {"random", FillRandom}, {"executables", FillExecutables}, {"dense-mz", FillDenseMz}, {"mz-run", FillMzRun}};
-    static std::map<std::string, std::string> ready;
-    if (const auto it = ready.find(name); it != ready.end())
-        return it->second;
-    const std::filesystem::path path = BenchFolder() / ("qz-headerscan-v1-" + name + ".bin");
+    const std::filesystem::path path = BenchFolder() / (std::string("qz-headerscan-v2-") + input.Name + ".bin");
     std::error_code error;
-    if (std::filesystem::file_size(path, error) != kFileSize) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        kFillers.at(name)(out);
+    if (!std::filesystem::exists(path, error)) {
+        if (input.Sparse) {
+            WriteSparse(path.string());
+        } else {
+            const Bytes bytes = input.Make();
+            std::ofstream out(path, std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        }
     }
     Warm(path.string());
-    return ready[name] = path.string();
+    return path.string();
 }
 
-void BM_PlainRead(benchmark::State& state, const std::string& name)
+std::uint64_t PlainRead(const std::string& path)
 {
-    const std::string& path = Input(name);
-    Bytes buffer(kReadBlock);
-    for (auto _ : state) {
-        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        std::uint64_t total = 0;
-        for (ssize_t n; (n = pread(fd, buffer.data(), buffer.size(), static_cast<off_t>(total))) > 0;)
-            total += static_cast<std::uint64_t>(n);
-        close(fd);
-        benchmark::DoNotOptimize(total);
+    static Bytes buffer(kReadBlock);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    std::uint64_t total = 0;
+    for (ssize_t n; (n = pread(fd, buffer.data(), buffer.size(), static_cast<off_t>(total))) > 0;)
+        total += static_cast<std::uint64_t>(n);
+    close(fd);
+    return total;
+}
+
+// The yardstick: the classic scan over the whole file mapped at once, one byte
+// at a time, without searching or prefetching.
+std::uint64_t SimpleMappedScan(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path));
+    void* map = mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_SHARED, fd, 0);
+    close(fd);
+    if (map == MAP_FAILED)
+        return 0;
+    const auto* p = static_cast<const std::uint8_t*>(map);
+    std::uint64_t count = 0;
+    for (std::int64_t i = 0; i + 1 < size;) {
+        if (p[i] != 'M' || p[i + 1] != 'Z' || i + 64 > size) {
+            ++i;
+            continue;
+        }
+        std::int32_t offset = 0;
+        std::memcpy(&offset, p + i + 0x3C, 4);
+        const std::int64_t pe = i + offset;
+        if (pe >= 0 && pe + 2 <= size && p[pe] == 'P' && p[pe + 1] == 'E') {
+            ++count;
+            i = std::max(pe + 2, i + 2);
+        } else {
+            ++i;
+        }
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kFileSize));
+    munmap(map, static_cast<std::size_t>(size));
+    return count;
 }
 
-void BM_CountExeHeaders(benchmark::State& state, const std::string& name)
+void Register(const InputClass& input)
 {
-    const std::string& path = Input(name);
-    ScanLimits limits;
-    if (state.range(0) > 0)
-        limits.BlockSize = static_cast<std::size_t>(state.range(0));
-    std::uint64_t headers = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(headers = CountExeHeaders(path, limits));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kFileSize));
-    state.counters["headers"] = static_cast<double>(headers);
+    const std::string path = Prepare(input);
+    const auto add = [&](const char* method, std::function<std::uint64_t(const std::string&)> run) {
+        auto* bench = benchmark::RegisterBenchmark((std::string(input.Name) + "/" + method).c_str(),
+            [path, run](benchmark::State& state) {
+                std::uint64_t result = 0;
+                for (auto _ : state)
+                    benchmark::DoNotOptimize(result = run(path));
+                state.counters["result"] = static_cast<double>(result);
+            });
+        return bench->Unit(benchmark::kMillisecond);
+    };
+    add("read", PlainRead)->MinTime(kMinTime);
+    add("scan", [](const std::string& p) { return CountExeHeaders(p); })->MinTime(kMinTime);
+    add("mapped", SimpleMappedScan)->MinTime(kMinTime);
+    if (input.Literal)
+        add("literal", [](const std::string& p) { return LiteralCountExeHeaders(p.c_str()); })->Iterations(1);
 }
 
-void BM_LiteralCount(benchmark::State& state, const std::string& name)
-{
-    const std::string& path = Input(name);
-    std::uint64_t headers = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(headers = LiteralCountExeHeaders(path.c_str()));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kFileSize));
-    state.counters["headers"] = static_cast<double>(headers);
-}
+// The console output, then one table of every class against its plain read.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            // "class/method/min_time:..."; CPU time, steadier than wall time on a shared machine.
+            const std::string name = run.benchmark_name();
+            const std::size_t slash = name.find('/');
+            const std::size_t end = name.find('/', slash + 1);
+            m_ms[name.substr(0, slash)][name.substr(slash + 1, end - slash - 1)] = run.GetAdjustedCPUTime();
+        }
+    }
 
-#define QZ_FAST_BENCHMARKS(tag, name)                                                                           \
-    BENCHMARK_CAPTURE(BM_PlainRead, tag, std::string(name))->Unit(benchmark::kMillisecond);                     \
-    BENCHMARK_CAPTURE(BM_CountExeHeaders, tag, std::string(name))->Arg(0)->Unit(benchmark::kMillisecond);
-#define QZ_ALL_BENCHMARKS(tag, name) \
-    QZ_FAST_BENCHMARKS(tag, name)    \
-    BENCHMARK_CAPTURE(BM_LiteralCount, tag, std::string(name))->Iterations(1)->Unit(benchmark::kMillisecond);
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf("\nCPU time per pass, ms\n%-12s %9s %9s %9s %9s %10s %11s\n", "input", "read ms", "scan ms", "scan/read", "mapped ms",
+            "mapped/read", "literal ms");
+        for (const InputClass& input : Classes()) {
+            if (!m_ms.count(input.Name))
+                continue;
+            auto& ms = m_ms[input.Name];
+            const double read = ms["read"];
+            std::printf("%-12s %9.3f %9.3f %8.2fx %9.3f %10.2fx ", input.Name, read, ms["scan"], ms["scan"] / read,
+                ms["mapped"], ms["mapped"] / read);
+            if (ms.count("literal"))
+                std::printf("%11.1f\n", ms["literal"]);
+            else
+                std::printf("%11s\n", "-");
+        }
+    }
 
-QZ_ALL_BENCHMARKS(random, "random")
-QZ_ALL_BENCHMARKS(executables, "executables")
-QZ_ALL_BENCHMARKS(dense_mz, "dense-mz")
-// The literal scan would take a quarter of an hour here: two seeks per byte pair.
-QZ_FAST_BENCHMARKS(mz_run, "mz-run")
-
-// The block size against throughput, for the choice of the default.
-BENCHMARK_CAPTURE(BM_CountExeHeaders, random_by_block, std::string("random"))
-    ->RangeMultiplier(4)->Range(16 << 10, 4 << 20)->Unit(benchmark::kMillisecond);
+private:
+    std::map<std::string, std::map<std::string, double>> m_ms;
+};
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    for (const InputClass& input : Classes())
+        Register(input);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+}

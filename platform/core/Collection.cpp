@@ -1,10 +1,16 @@
 #include "platform/core/Collection.h"
 
+#include "platform/core/ClassBuilder.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ListIndex.h"
 #include "platform/core/UpdateGuard.h"
 
 #include <algorithm>
+
+// Published so that collection classes derive their run-time type information from it.
+QZ_IMPLEMENT_CLASS(TCollection);
+
+void TCollection::Publish(TClassBuilder<TCollection>& /*c*/) {}
 
 TCollection::TCollection(TCollectionItemFactory itemFactory) : m_itemFactory(std::move(itemFactory)) {}
 

@@ -25,12 +25,13 @@ template <class T>
 }
 
 class TCollection : public TPersistent {
+    QZ_DECLARE_CLASS(TCollection, TPersistent)
+
 public:
     explicit TCollection(TCollectionItemFactory itemFactory);
     // Destroys the items without notifications or updates.
     ~TCollection() override;
 
-    [[nodiscard]] const char* ClassName() const override { return "TCollection"; }
 
     TCollectionItem* Add();
     // Adds an item at index (0..Count).

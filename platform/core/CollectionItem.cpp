@@ -1,7 +1,12 @@
 #include "platform/core/CollectionItem.h"
 
+#include "platform/core/ClassBuilder.h"
 #include "platform/core/Collection.h"
 #include "platform/core/ListIndex.h"
+
+QZ_IMPLEMENT_CLASS(TCollectionItem);
+
+void TCollectionItem::Publish(TClassBuilder<TCollectionItem>& /*c*/) {}
 
 int TCollectionItem::Index() const
 {

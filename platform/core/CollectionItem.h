@@ -3,15 +3,16 @@
 // and destroys its items; an item knows its collection, its position and an
 // ID that its collection never hands out again.
 
-#include "platform/core/Object.h"
+#include "platform/core/Rtti.h"
 
 #include <string>
 
 class TCollection;
 
 class TCollectionItem : public TPersistent {
+    QZ_DECLARE_CLASS(TCollectionItem, TPersistent)
+
 public:
-    [[nodiscard]] const char* ClassName() const override { return "TCollectionItem"; }
 
     [[nodiscard]] TCollection* Collection() const { return m_collection; }
     [[nodiscard]] int ID() const { return m_id; }

@@ -24,13 +24,6 @@ void TellTopLevels(bool active)
         SendMessage(top, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
 }
 
-bool IsOwnedBy(const Window& w, HWND owner)
-{
-    for (const Window* up = LookUp(w.owner); up; up = LookUp(up->owner))
-        if (up->handle == owner) return true;
-    return false;
-}
-
 }  // namespace
 
 bool CanActivate(const Window& w)
@@ -90,10 +83,13 @@ void ActivateEnabledPopupOf(HWND disabledOwner)
 {
     for (HWND top : Sys().windows.TopLevels()) {
         const Window* t = LookUp(top);
-        if (t && IsOwnedBy(*t, disabledOwner) && CanTakeOver(*t)) {
+        if (!t || !IsOwnedBy(*t, disabledOwner) || !CanTakeOver(*t)) continue;
+        if (Sys().input.active == top)
+            // The desktop may have put the owner over it: forward again, with the keyboard.
+            Sys().backend->FocusNativeWindow(top);
+        else
             ActivateWindow(top, WA_CLICKACTIVE);
-            return;
-        }
+        return;
     }
 }
 

@@ -32,6 +32,7 @@ struct NativeWindowDesc {
     bool resizable = false;    // the user may size it through the desktop's frame (Decorated only)
     bool showInTaskbar = true;
     HWND owner = nullptr;   // top-level owner (dialogs, pop-ups), if any
+    const PixelBuffer* icon = nullptr;  // the program's icon (alpha for transparency), if any
 };
 
 enum class MouseButton { Left, Right, Middle };
@@ -95,6 +96,9 @@ public:
     virtual void SetNativeTitle(HWND window, const std::string& title) = 0;
     virtual void ShowNativeWindow(HWND window, bool visible, bool activate) = 0;
     virtual void SetNativeMinimized(HWND window, bool minimized) = 0;
+    // The window now belongs to owner (nullptr: to nobody): the desktop keeps
+    // an owned window above its owner and treats it as its dialog.
+    virtual void SetNativeOwner(HWND window, HWND owner) = 0;
     // Z-order from bottom to top, top-level windows only.
     virtual void SetNativeZOrder(const std::vector<HWND>& bottomToTop) = 0;
     // The window's shape in window coordinates; nullptr for a rectangle.

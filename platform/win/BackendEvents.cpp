@@ -10,15 +10,20 @@
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowState.h"
 #include "platform/win/WindowSystemImpl.h"
+#include "platform/win/WindowTree.h"
 
 namespace win {
 
 namespace {
 
-// The close box runs the same path as the system menu's Close, so that close queries run.
+// The close box runs the same path as the system menu's Close, so that close
+// queries run. A window disabled by a modal one brings that one forward instead.
 void OnCloseRequest(HWND hwnd)
 {
-    if (IsWindowEnabled(hwnd)) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (IsWindowEnabled(hwnd))
+        SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else if (LookUp(hwnd))
+        ActivateEnabledPopupOf(hwnd);
 }
 
 // Focus moving between two of our windows arrives as a loss followed by a gain:
@@ -54,7 +59,25 @@ void OnExposed(HWND hwnd)
 
 void OnMinimizeRequest(HWND hwnd, bool minimized)
 {
-    if (!LookUp(hwnd)) return;
+    Window* w = LookUp(hwnd);
+    if (!w) return;
+    if (!(w->style & WS_VISIBLE)) {
+        // A hidden window has no icon: the report is out of date, and the
+        // desktop learns our state again.
+        Sys().backend->SetNativeMinimized(hwnd, (w->style & WS_MINIMIZE) != 0);
+        return;
+    }
+    const HWND top = TopOwnerOf(*w).handle;
+    if (top != hwnd) {
+        // An owned window goes and comes back with its owner; on the
+        // desktop it is then as we have it, never an icon of its own.
+        if (minimized)
+            MinimizeWindow(top, StateOrigin::Program);
+        else
+            RestoreWindow(top, true, StateOrigin::Program);
+        if (LookUp(hwnd)) Sys().backend->SetNativeMinimized(hwnd, false);
+        return;
+    }
     if (minimized)
         MinimizeWindow(hwnd, StateOrigin::Desktop);
     else

@@ -84,10 +84,16 @@ UINT ClickMessage(const PointerTarget& t, UINT downMessage, const BackendEvent& 
     return downMessage;
 }
 
+// The wheel scrolls what is under the pointer, focused or not; outside our
+// windows (or held by the capture) it goes to the focus. A window disabled
+// by a modal one hears nothing.
 std::vector<MSG> Wheel(const BackendEvent& e)
 {
     const InputState& in = Sys().input;
-    const HWND target = in.focus ? in.focus : in.active;
+    const PointerTarget under = in.capture ? PointerTarget{} : FindPointerTarget(e.pos);
+    if (under.blocked) return {};
+    HWND target = under.hwnd;
+    if (!LookUp(target)) target = in.focus ? in.focus : in.active;
     if (!LookUp(target)) return {};
     const WPARAM wp = MAKEWPARAM(WORD(MouseKeyState()), WORD(short(e.wheelDelta)));
     return {MSG{target, WM_MOUSEWHEEL, wp, PointToLParam(e.pos), e.timeMs, e.pos}};

@@ -2,6 +2,7 @@
 
 #include "platform/win/GdiSurface.h"
 #include "platform/win/NonClientLayout.h"
+#include "platform/win/ProgramIcon.h"
 #include "platform/win/WinConst.h"
 #include "platform/win/WindowSystemImpl.h"
 
@@ -30,6 +31,7 @@ NativeWindowDesc DescFor(const Window& w)
     d.showInTaskbar = d.kind != NativeKind::Popup && !(w.exStyle & WS_EX_TOOLWINDOW) &&
                       (!w.owner || (w.exStyle & WS_EX_APPWINDOW));
     d.owner = w.owner;
+    d.icon = ProgramIcon();
     return d;
 }
 

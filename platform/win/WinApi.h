@@ -82,6 +82,8 @@ bool IsWindowVisible(HWND hwnd);              // it and all its ancestors are vi
 bool EnableWindow(HWND hwnd, bool enable);    // returns whether it was disabled before
 bool IsWindowEnabled(HWND hwnd);
 bool IsIconic(HWND hwnd);
+// Hides the owner's visible owned windows (show false) or shows again those hidden so.
+bool ShowOwnedPopups(HWND owner, bool show);
 bool IsZoomed(HWND hwnd);
 bool SetProp(HWND hwnd, const std::string& name, void* value);
 void* GetProp(HWND hwnd, const std::string& name);

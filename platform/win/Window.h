@@ -43,6 +43,7 @@ struct Window {
 
     TRect restoreRect;              // the normal rectangle while minimised or maximised
     bool restoreToMaximized = false;  // minimised from the maximised state
+    bool hiddenWithOwner = false;     // ShowOwnedPopups hid it while its owner is minimised
     bool destroying = false;
 
     // Top-level windows only: the pixels all its descendants draw into.

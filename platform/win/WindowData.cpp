@@ -3,6 +3,7 @@
 #include "platform/win/NativeWindow.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WindowSystemImpl.h"
+#include "platform/win/WindowTree.h"
 
 #include <utility>
 
@@ -28,6 +29,22 @@ LONG_PTR ChangeStyle(HWND hwnd, int index, DWORD wanted)
     UpdateNativeKind(*w, before);
     SendMessage(hwnd, WM_STYLECHANGED, WPARAM(index), reinterpret_cast<LPARAM>(&ss));
     return LONG_PTR(old);
+}
+
+// Top-level windows change their owner this way; the owner is the top-level
+// window of the one named. An owner that is, or belongs to, the window
+// itself would make a cycle: refused, the owner stays.
+HWND ChangeOwner(Window& w, HWND named)
+{
+    const HWND old = w.owner;
+    if (!w.IsTopLevel()) return nullptr;
+    const Window* n = LookUp(named);
+    const HWND owner = n ? RootOf(*n).handle : nullptr;
+    if (owner == old) return old;
+    if (owner && (owner == w.handle || IsOwnedBy(*LookUp(owner), w.handle))) return old;
+    w.owner = owner;
+    if (w.backBuffer) Sys().backend->SetNativeOwner(w.handle, owner);
+    return old;
 }
 
 }  // namespace
@@ -69,9 +86,7 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value)
     case GWL_USERDATA:
         return std::exchange(w->userData, value);
     case GWL_HWNDPARENT:
-        // Top-level windows change their owner this way.
-        if (!w->IsTopLevel()) return 0;
-        return reinterpret_cast<LONG_PTR>(std::exchange(w->owner, reinterpret_cast<HWND>(value)));
+        return reinterpret_cast<LONG_PTR>(ChangeOwner(*w, reinterpret_cast<HWND>(value)));
     default:
         return 0;
     }

@@ -44,11 +44,8 @@ void RaiseOwnedWindows(const Window& owner)
     std::vector<HWND> owned;
     for (HWND h : tops) {
         const Window* o = LookUp(h);
-        for (const Window* up = o ? LookUp(o->owner) : nullptr; up; up = LookUp(up->owner))
-            if (up == &owner) {
-                if ((o->exStyle & WS_EX_TOPMOST) == (owner.exStyle & WS_EX_TOPMOST)) owned.push_back(h);
-                break;
-            }
+        if (o && IsOwnedBy(*o, owner.handle) && (o->exStyle & WS_EX_TOPMOST) == (owner.exStyle & WS_EX_TOPMOST))
+            owned.push_back(h);
     }
     if (owned.empty()) return;
     std::erase_if(tops, [&](HWND h) { return std::find(owned.begin(), owned.end(), h) != owned.end(); });

@@ -55,6 +55,7 @@ void MinimizeWindow(HWND hwnd, StateOrigin origin)
     }
     AnnounceShow(hwnd, wasVisible);
     PositionWindow(hwnd, nullptr, 0, 0, 0, 0, kInPlace | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_STATECHANGED);
+    if (LookUp(hwnd) && LookUp(hwnd)->IsTopLevel()) ShowOwnedPopups(hwnd, false);
     if (Sys().input.active == hwnd) ActivateOtherWindow(hwnd);
 }
 
@@ -86,6 +87,7 @@ void RestoreWindow(HWND hwnd, bool activate, StateOrigin origin)
         AnnounceShow(hwnd, wasVisible);
         PositionWindow(hwnd, HWND_TOP, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_STATECHANGED | activation);
+        ShowOwnedPopups(hwnd, true);
     } else if (w->style & WS_MAXIMIZE) {
         w->style &= ~DWORD(WS_MAXIMIZE);
         const TRect r = w->restoreRect;

@@ -17,6 +17,7 @@
 //   scroll bars: NonClientScrollBarLayout (the one pure layout), NonClientScrollBar*.cpp
 //   SystemServices.cpp, Metrics.h, NonClientLayout
 
+#include "platform/gfx/PixelBuffer.h"
 #include "platform/win/Compositor.h"
 #include "platform/win/InputState.h"
 #include "platform/win/MessageQueue.h"
@@ -25,6 +26,8 @@
 #include "platform/win/WindowProcTable.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/WindowTable.h"
+
+#include <optional>
 
 struct WindowSystem::Impl {
     explicit Impl(std::unique_ptr<win::Backend> b) : backend(std::move(b)) {}
@@ -37,6 +40,8 @@ struct WindowSystem::Impl {
     win::TimerQueue timers;
     win::InputState input;
     win::Compositor compositor;
+    std::optional<PixelBuffer> icon;  // the program's icon, once looked for (ProgramIcon.h)
+    bool iconLooked = false;
 };
 
 namespace win {

@@ -71,11 +71,24 @@ bool IsAtTop(const Window& w)
         const Window* above = LookUp(h);
         if (!above || !w.IsTopLevel()) return false;
         const bool outranks = (above->exStyle & WS_EX_TOPMOST) && !(w.exStyle & WS_EX_TOPMOST);
-        bool owned = false;
-        for (const Window* up = LookUp(above->owner); up && !owned; up = LookUp(up->owner)) owned = up == &w;
-        if (!outranks && !owned) return false;
+        if (!outranks && !IsOwnedBy(*above, w.handle)) return false;
     }
     return true;
+}
+
+bool IsOwnedBy(const Window& w, HWND owner)
+{
+    for (const Window* up = LookUp(w.owner); up; up = LookUp(up->owner))
+        if (up->handle == owner) return true;
+    return false;
+}
+
+Window& TopOwnerOf(Window& w)
+{
+    Window* top = &w;
+    // Owner chains have no cycles (SetWindowLongPtr refuses them).
+    while (Window* up = LookUp(top->owner)) top = up;
+    return *top;
 }
 
 Window& RootOf(Window& w)

@@ -20,6 +20,10 @@ bool MoveInZOrder(Window& w, HWND insertAfter);
 // Nothing above it but topmost windows (when it is not one) and windows it owns.
 [[nodiscard]] bool IsAtTop(const Window& w);
 
+// w belongs to owner, directly or through owned windows in between.
+[[nodiscard]] bool IsOwnedBy(const Window& w, HWND owner);
+// The owner at the end of w's owner chain; w itself when it has none.
+[[nodiscard]] Window& TopOwnerOf(Window& w);
 [[nodiscard]] Window& RootOf(Window& w);
 [[nodiscard]] const Window& RootOf(const Window& w);
 // hwnd is ancestor itself or lies below it.

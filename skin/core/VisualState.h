@@ -5,7 +5,7 @@
 // frame whatever the mouse does; a pressed one shows pressed even when the
 // pointer has left it while the button is held.
 //
-//   const TVisualState state = VisualStateOf({Enabled(), m_mouseIn, m_mouseDown});
+//   const TVisualState state = VisualStateOf({Enabled(), m_mouseDown, m_mouseIn});
 //   theme.Bitmap(ButtonImage, buf, 3, FrameOf(kButtonFaceFrames, state));
 //
 // Focus and checked marks are drawn on top of the state's frame, or pick a

@@ -2,6 +2,7 @@
 // the real program.
 
 #include "app/CommandLine.h"
+#include "app/JsonReport.h"
 #include "tests/app/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,9 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineParse, testing::Values(
     ParseCase{"OptionsInAnyOrder", {"--no-header-check", "a.exe", "--report"}, CommandMode::Report, HeaderCheck::Off, {"a.exe"}},
     ParseCase{"DashDashEndsOptions", {"--report", "--", "--help", "-x"}, CommandMode::Report, HeaderCheck::On, {"--help", "-x"}},
     ParseCase{"LoneDashIsAFileName", {"--report", "-"}, CommandMode::Report, HeaderCheck::On, {"-"}},
+    ParseCase{"FindingsOptions", {"--report", "--thorough", "--offsets", "--json", "a.exe"}, CommandMode::Report, HeaderCheck::On, {"a.exe"}},
+    ParseCase{"ThoroughNeedsTheCheck", {"--report", "--no-header-check", "--thorough", "a.exe"}, CommandMode::UsageError},
+    ParseCase{"OffsetsNeedTheCheck", {"--report", "--offsets", "--no-header-check", "a.exe"}, CommandMode::UsageError},
     ParseCase{"ReportWithoutFiles", {"--report"}, CommandMode::UsageError},
     ParseCase{"FilesWithoutReport", {"a.exe"}, CommandMode::UsageError},
     ParseCase{"UnknownOption", {"--report", "--bogus", "a.exe"}, CommandMode::UsageError},
@@ -112,10 +116,104 @@ TEST(CommandLine, AnUnreadableFileIsReportedAndTheRunGoesOn)
     const std::string missing = Sample("missing.exe");
     const std::string tiny = Sample("tiny.exe");
     const RunResult run = RunWith({"--report", missing.c_str(), tiny.c_str()});
-    EXPECT_NE(run.Out.find("文件长度：0Byte(s)\n\n文件头部分析...\n可执行头部数：0个\n文件头检测失败！\n"), std::string::npos);
+    EXPECT_NE(run.Out.find("无法读取文件：文件不存在\n\n文件头部分析...\n可执行头部数：0个\n文件头检测失败！\n"), std::string::npos);
     EXPECT_NE(run.Out.find("可执行头部数：1个"), std::string::npos);
-    EXPECT_NE(run.Err.find(missing), std::string::npos);
+    EXPECT_EQ(run.Err, "qzviewer: 无法读取文件：" + missing + "（文件不存在）\n");
     EXPECT_EQ(run.Code, static_cast<int>(ExitCode::CheckFailed));
+}
+
+// A binder's trick: the first header's offset leads far ahead, so the classic
+// scan skips the two executables joined in between.
+ByteVector HidingFile()
+{
+    return Crafted(0x3000).Header(0, 0x2800).Pe(0x2800).Header(0x1000, 0x80).Pe(0x1080).Header(0x2000, 0x40).Pe(0x2040).Bytes();
+}
+
+TEST(CommandLine, ThoroughCountsTheHeadersTheClassicScanSkipsAndWarns)
+{
+    const ScratchDir dir;
+    const std::string path = dir.Write("binder.exe", HidingFile());
+    const RunResult classic = RunWith({"--report", path.c_str()});
+    EXPECT_EQ(classic.Code, static_cast<int>(ExitCode::Passed));
+    EXPECT_NE(classic.Out.find("可执行头部数：1个\n文件通过常规安全检查，可以使用！\n"), std::string::npos);
+
+    const RunResult thorough = RunWith({"--report", "--thorough", path.c_str()});
+    EXPECT_EQ(thorough.Code, static_cast<int>(ExitCode::MayBeBound));
+    EXPECT_NE(thorough.Out.find("可执行头部数：1个\n逐个检查：常规计数漏掉了 2 个可执行头部\n文件可能经过捆绑，请小心使用！\n"),
+        std::string::npos);
+}
+
+TEST(CommandLine, OffsetsFollowEachReportOneLinePerHeader)
+{
+    const ScratchDir dir;
+    const std::string path = dir.Write("binder.exe", HidingFile());
+    const std::string tiny = Sample("tiny.exe");
+    const RunResult run = RunWith({"--report", "--offsets", "--thorough", path.c_str(), tiny.c_str()});
+    EXPECT_NE(run.Out.find("分析全部结束\n"
+        "头部 1：MZ 位于 0 (0x0)，PE 位于 10240 (0x2800)\n"
+        "头部 2：MZ 位于 4096 (0x1000)，PE 位于 4224 (0x1080)（常规计数漏掉）\n"
+        "头部 3：MZ 位于 8192 (0x2000)，PE 位于 8256 (0x2040)（常规计数漏掉）\n"
+        "\n开始分析..."), std::string::npos) << run.Out;
+    EXPECT_TRUE(run.Out.ends_with("分析全部结束\n头部 1：MZ 位于 0 (0x0)，PE 位于 128 (0x80)\n")) << run.Out;
+}
+
+TEST(CommandLine, JsonGivesOneObjectPerFile)
+{
+    const ScratchDir dir;
+    const std::string path = dir.Write("binder.exe", HidingFile());
+    const std::string missing = (dir.Path() / "missing.exe").string();
+    const RunResult run = RunWith({"--report", "--json", "--offsets", path.c_str(), missing.c_str()});
+    EXPECT_EQ(run.Out,
+        "{\"path\":\"" + path + "\",\"length\":12288,\"error\":null,\"verdict\":\"passed\",\"headers\":1,"
+        "\"offsets\":[{\"mz\":0,\"pe\":10240,\"missed\":false}],\"unlisted\":0}\n"
+        "{\"path\":\"" + missing + "\",\"length\":null,\"error\":\"not-found\",\"error_text\":\"文件不存在\","
+        "\"verdict\":\"failed\",\"headers\":0,\"offsets\":[],\"unlisted\":0}\n");
+    EXPECT_EQ(run.Code, static_cast<int>(ExitCode::CheckFailed));
+    const RunResult thorough = RunWith({"--report", "--json", "--thorough", path.c_str()});
+    EXPECT_NE(thorough.Out.find("\"verdict\":\"may-be-bound\",\"headers\":1,\"missed\":2}"), std::string::npos) << thorough.Out;
+}
+
+struct JsonCase {
+    const char* Name;
+    std::string Text;
+    const char* Json;
+    bool Lossless;
+};
+
+class JsonStrings : public testing::TestWithParam<JsonCase> {};
+
+TEST_P(JsonStrings, AreValidForAnyBytes)
+{
+    bool lossless = !GetParam().Lossless;
+    EXPECT_EQ(JsonString(GetParam().Text, &lossless), GetParam().Json);
+    EXPECT_EQ(lossless, GetParam().Lossless);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, JsonStrings, testing::Values(
+    JsonCase{"Plain", "/tmp/a b.exe", "\"/tmp/a b.exe\"", true},
+    JsonCase{"QuoteAndBackslash", "a\"b\\c", "\"a\\\"b\\\\c\"", true},
+    JsonCase{"ControlCharacters", std::string("a\n\t\x01\0z", 6), "\"a\\u000a\\u0009\\u0001\\u0000z\"", true},
+    JsonCase{"Chinese", "样本.exe", "\"样本.exe\"", true},
+    JsonCase{"FourByteSequence", "\xF0\x9F\x98\x80", "\"\xF0\x9F\x98\x80\"", true},
+    JsonCase{"StrayByte", "a\xFF" "b", "\"a\\ufffdb\"", false},
+    JsonCase{"Overlong", "\xC0\x80", "\"\\ufffd\\ufffd\"", false},
+    JsonCase{"Surrogate", "\xED\xA0\x80", "\"\\ufffd\\ufffd\\ufffd\"", false},
+    JsonCase{"CutSequence", "\xE6\xA0", "\"\\ufffd\\ufffd\"", false},
+    JsonCase{"PastTheLastCodePoint", "\xF4\x90\x80\x80", "\"\\ufffd\\ufffd\\ufffd\\ufffd\"", false}),
+    [](const testing::TestParamInfo<JsonCase>& info) { return std::string(info.param.Name); });
+
+TEST(CommandLine, JsonKeepsAPathThatIsNoUtf8ByteForByte)
+{
+    const ScratchDir dir;
+    const std::string path = dir.Write("\xFF\"x.exe", Crafted(10).Bytes());
+    const RunResult run = RunWith({"--report", "--json", path.c_str()});
+    std::string hex;
+    for (const char c : path) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(c));
+        hex += digits;
+    }
+    EXPECT_NE(run.Out.find("\\ufffd\\\"x.exe\",\"path_hex\":\"" + hex + "\",\"length\":10,"), std::string::npos) << run.Out;
 }
 
 struct ExitCase {

@@ -2,13 +2,16 @@
 // every fast route must count exactly what the literal reference counts.
 
 #include "app/HeaderScan.h"
+#include "app/MemoryScanSource.h"
 #include "tests/app/CountRoutes.h"
 #include "tests/app/LiteralHeaderCount.h"
 #include "tests/app/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -106,6 +109,104 @@ TEST_P(HeaderScanDifferential, SmallStreamBuffersMatchTheLiteralScanWithTheSameR
         ASSERT_EQ(CountAsStream(path, limits), LiteralCountExeHeaders(path.c_str(), reach))
             << "file " << file << " of " << bytes.size() << " bytes";
     }
+}
+
+// Every "MZ" whose offset field leads to "PE", wherever the classic scan goes.
+std::uint64_t EveryHeader(const ByteVector& bytes)
+{
+    std::uint64_t count = 0;
+    const auto n = static_cast<std::int64_t>(bytes.size());
+    for (std::int64_t m = 0; m + 64 <= n; ++m) {
+        if (bytes[m] != 'M' || bytes[m + 1] != 'Z')
+            continue;
+        std::int32_t offset = 0;
+        std::memcpy(&offset, &bytes[m + 0x3C], 4);
+        const std::int64_t pe = m + offset;
+        count += pe >= 0 && pe + 2 <= n && bytes[pe] == 'P' && bytes[pe + 1] == 'E' ? 1 : 0;
+    }
+    return count;
+}
+
+// The thorough scan keeps the classic count and finds every header besides;
+// the headers it lists are those it counts, in file order.
+TEST_P(HeaderScanDifferential, TheThoroughScanFindsEveryHeader)
+{
+    RandomInput random(0x7402000 + GetParam());
+    for (int file = 0; file < 12; ++file) {
+        const ByteVector bytes = random.Bytes(random.Size());
+        MemoryScanSource classic(bytes);
+        MemoryScanSource thorough(bytes);
+        struct Listed final : HeaderSink {
+            std::vector<FoundHeader> Headers;
+            void Found(const FoundHeader& h) override { Headers.push_back(h); }
+        } listed;
+        const HeaderTally tally = ScanHeaders(thorough, ScanDepth::Thorough, &listed);
+        ASSERT_EQ(tally.Classic, CountHeaders(classic)) << "file " << file;
+        ASSERT_EQ(tally.Classic + tally.Hidden, EveryHeader(bytes)) << "file " << file;
+        ASSERT_EQ(listed.Headers.size(), tally.Classic + tally.Hidden);
+        for (std::size_t i = 0; i < listed.Headers.size(); ++i) {
+            const FoundHeader& h = listed.Headers[i];
+            ASSERT_TRUE(i == 0 || listed.Headers[i - 1].Mz < h.Mz);
+            ASSERT_TRUE(bytes[h.Mz] == 'M' && bytes[h.Pe] == 'P' && bytes[h.Pe + 1] == 'E');
+        }
+    }
+}
+
+// The classic count over bytes in memory, byte by byte.
+std::uint64_t ClassicInMemory(const ByteVector& bytes)
+{
+    std::uint64_t count = 0;
+    const auto n = static_cast<std::int64_t>(bytes.size());
+    for (std::int64_t m = 0; m + 1 < n;) {
+        std::int32_t offset = 0;
+        if (bytes[m] == 'M' && bytes[m + 1] == 'Z' && m + 64 <= n)
+            std::memcpy(&offset, &bytes[m + 0x3C], 4);
+        const std::int64_t pe = m + offset;
+        if (offset != 0 && pe >= 0 && pe + 2 <= n && bytes[pe] == 'P' && bytes[pe + 1] == 'E') {
+            ++count;
+            m = std::max(pe + 2, m + 2);
+        } else {
+            ++m;
+        }
+    }
+    return count;
+}
+
+// Megabytes of "MZ" every four bytes whose offsets point all over the input,
+// some to planted "PE" pairs: thick enough that the scan turns to its index of
+// "PE" lines, in every depth.
+TEST_P(HeaderScanDifferential, ThickLookupsOverMegabytesMatchTheClassicScan)
+{
+    constexpr std::size_t kSize = 3 << 20;  // bytes
+    std::mt19937_64 rng(0x7111C0 + GetParam());
+    ByteVector bytes(kSize);
+    for (std::size_t at = 0; at + 4 <= kSize; at += 4) {
+        bytes[at] = 'M';
+        bytes[at + 1] = 'Z';
+        bytes[at + 2] = static_cast<std::uint8_t>(rng() % 0x30);  // the offset field's third byte: up to 3 MiB away
+    }
+    for (int i = 0; i < 400; ++i) {
+        const std::size_t at = rng() % (kSize - 2);
+        bytes[at] = 'P';
+        bytes[at + 1] = 'E';
+    }
+    for (std::size_t at = 0; at + 64 <= kSize; at += 4096 + rng() % 64) {
+        const auto pe = static_cast<std::int64_t>(rng() % kSize);
+        const auto offset = static_cast<std::int32_t>(pe - static_cast<std::int64_t>(at));
+        std::memcpy(&bytes[at + 0x3C], &offset, 4);  // this "MZ" points at a planted or a random spot
+        if (rng() % 2 == 0 && pe + 2 <= static_cast<std::int64_t>(kSize)) {
+            bytes[pe] = 'P';
+            bytes[pe + 1] = 'E';
+        }
+    }
+    MemoryScanSource memory(bytes);
+    MemoryScanSource thorough(bytes);
+    const std::uint64_t expected = ClassicInMemory(bytes);
+    ASSERT_GT(expected, 0u);
+    EXPECT_EQ(CountHeaders(memory), expected);
+    const HeaderTally tally = ScanHeaders(thorough, ScanDepth::Thorough, nullptr);
+    EXPECT_EQ(tally.Classic, expected);
+    EXPECT_EQ(tally.Classic + tally.Hidden, EveryHeader(bytes));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, HeaderScanDifferential, testing::Range(0, 12));

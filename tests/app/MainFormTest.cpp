@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sys/stat.h>
 #include <string>
 #include <vector>
 
@@ -171,6 +172,23 @@ TEST_F(MainFormTest, ADroppedFileIsChosenAsTheBrowseButtonWould)
     Pump();
     EXPECT_EQ(form->sedPth->Text(), bound);
     EXPECT_EQ(form->ChosenPath, bound);
+}
+
+// A named pipe without a writer would hold the window for ever if the
+// analysis waited for it.
+TEST_F(MainFormTest, ADroppedNamedPipeIsAnalysedAtOnceAsUnreadable)
+{
+    const ScratchDir dir;
+    const std::string fifo = (dir.Path() / "pipe.exe").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    m_backend->InjectFilesDropped(form->Handle(), form->ClientToScreen({40, 150}), {fifo});
+    Pump();
+    form->sbtnCk->Click();
+    const std::vector<std::string> lines = MemoLines();
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[1], "文件位置：" + fifo);
+    EXPECT_EQ(lines[2], "无法读取文件：不是普通文件（管道或设备）");
+    EXPECT_EQ(lines[6], "文件头检测失败！");
 }
 
 TEST_F(MainFormTest, TheLookSelectorSetsTheThemeManagersStyle)

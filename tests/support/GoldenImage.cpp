@@ -5,6 +5,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -72,7 +73,10 @@ PixelBuffer LoadPngForTest(const std::string& path)
         return ::testing::AssertionFailure() << "no golden " << path << "; run with QZ_UPDATE_GOLDEN=1 to make it";
 
     const PixelBuffer expected = LoadPngForTest(path);
-    const std::string actualPath = (std::filesystem::temp_directory_path() / (name + ".actual.png")).string();
+    // Goldens in sub-folders ("frame/...") land flat in the temporary directory.
+    std::string flatName = name;
+    std::replace(flatName.begin(), flatName.end(), '/', '_');
+    const std::string actualPath = (std::filesystem::temp_directory_path() / (flatName + ".actual.png")).string();
     if (expected.Width() != actual.Width() || expected.Height() != actual.Height()) {
         SavePngFile(actual, actualPath);
         return ::testing::AssertionFailure() << name << ": size " << actual.Width() << "x" << actual.Height()

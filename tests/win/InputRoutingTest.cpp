@@ -272,16 +272,17 @@ TEST_F(ActivationByClickTest, PopUpsTakeClicksButNeverTheActivation)
     EXPECT_EQ(GetActiveWindow(), form);
 }
 
-TEST_F(InputRoutingTest, TheWheelGoesToTheFocusAndUpToItsParent)
+TEST_F(InputRoutingTest, TheWheelGoesToTheWindowUnderThePointerAndUpToItsParent)
 {
-    SetFocus(m_lower);
+    SetFocus(m_upper);
     log.clear();
-    Desktop().InjectMouseWheel({150, 150}, -WHEEL_DELTA);
+    Desktop().InjectMouseWheel({30, 40}, -WHEEL_DELTA);
     Pump();
     ASSERT_EQ(Received(m_lower, WM_MOUSEWHEEL).size(), 1u);
     const Recorded wheel = Received(m_lower, WM_MOUSEWHEEL)[0];
     EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(wheel.wParam), -WHEEL_DELTA);
-    EXPECT_EQ(LParamToPoint(wheel.lParam), Point(150, 150)) << "screen coordinates";
+    EXPECT_EQ(LParamToPoint(wheel.lParam), Point(30, 40)) << "screen coordinates";
+    EXPECT_TRUE(Received(m_upper, WM_MOUSEWHEEL).empty()) << "the focus is elsewhere";
     EXPECT_EQ(Received(m_top, WM_MOUSEWHEEL).size(), 1u) << "DefWindowProc hands it to the parent";
 }
 

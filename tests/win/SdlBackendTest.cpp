@@ -8,6 +8,7 @@
 #include "platform/win/BackendFactory.h"
 #include "platform/win/WinConst.h"
 #include "platform/win/backends/sdl/SdlBackend.h"
+#include "platform/win/backends/sdl/SdlNativeWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -218,6 +219,49 @@ TEST_F(SdlBackendTest, MinimisingTakesTheWindowOffTheScreenWithoutEcho)
     EXPECT_TRUE(WaitUntil([&] { return m_probe->Viewable(XId(w)); }));
     WaitUntil([] { return false; }, kQuietMs);
     EXPECT_EQ(CountSeen(BackendEvent::Type::MinimizeRequest, w), 0);
+}
+
+// X tells every unmapping as minimising: a window the program hid is no icon.
+TEST_F(SdlBackendTest, HidingIsNeverReportedAsMinimising)
+{
+    const HWND owner = Show(1, Rect(100, 100, 400, 300), NativeKind::Borderless, true);
+    NativeWindowDesc desc;
+    desc.kind = NativeKind::Popup;
+    desc.bounds = Rect(150, 180, 270, 300);
+    desc.owner = owner;
+    const HWND popup = Handle(2);
+    m_backend->CreateNativeWindow(popup, desc);
+    const HWND dialog = Show(3, Rect(200, 200, 300, 300), NativeKind::Decorated, false);
+    m_backend->ShowNativeWindow(popup, true, false);
+    ASSERT_TRUE(WaitUntil([&] { return m_probe->Viewable(XId(popup)) && m_probe->Viewable(XId(dialog)); }));
+    WaitUntil([] { return false; }, SdlNativeWindow::kSettleMs);
+    m_seen.clear();
+    for (HWND h : {popup, dialog}) m_backend->ShowNativeWindow(h, false, false);
+    EXPECT_TRUE(WaitUntil([&] { return !m_probe->Viewable(XId(popup)) && !m_probe->Viewable(XId(dialog)); }));
+    WaitUntil([] { return false; }, kQuietMs);
+    EXPECT_EQ(CountSeen(BackendEvent::Type::MinimizeRequest, popup), 0);
+    EXPECT_EQ(CountSeen(BackendEvent::Type::MinimizeRequest, dialog), 0);
+}
+
+TEST_F(SdlBackendTest, OwnedWindowsAreTheirOwnersDialogsWithTheIcon)
+{
+    const HWND owner = Show(1, Rect(100, 100, 400, 300), NativeKind::Decorated, true);
+    PixelBuffer icon(16, 16, kRed);
+    NativeWindowDesc desc;
+    desc.kind = NativeKind::Decorated;
+    desc.bounds = Rect(150, 150, 300, 250);
+    desc.icon = &icon;
+    const HWND dialog = Handle(2);
+    m_backend->CreateNativeWindow(dialog, desc);
+    m_backend->SetNativeOwner(dialog, owner);
+    EXPECT_EQ(m_probe->TransientFor(XId(dialog)), XId(owner));
+    EXPECT_EQ(m_probe->AtomNames(XId(dialog), "_NET_WM_WINDOW_TYPE"),
+              std::vector<std::string>{"_NET_WM_WINDOW_TYPE_DIALOG"});
+    EXPECT_EQ(m_probe->PropertyLength(XId(dialog), "_NET_WM_ICON"), 2u + 16u * 16u) << "width, height, pixels";
+    m_backend->SetNativeOwner(dialog, nullptr);
+    EXPECT_EQ(m_probe->TransientFor(XId(dialog)), 0u);
+    EXPECT_EQ(m_probe->AtomNames(XId(dialog), "_NET_WM_WINDOW_TYPE"),
+              std::vector<std::string>{"_NET_WM_WINDOW_TYPE_NORMAL"});
 }
 
 TEST_F(SdlBackendTest, PointerEventsCarryRootCoordinatesAlsoOutsideWhileHeld)

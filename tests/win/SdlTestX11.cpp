@@ -97,6 +97,53 @@ unsigned long X11Probe::FocusedWindow()
     return focus;
 }
 
+unsigned long X11Probe::TransientFor(unsigned long window)
+{
+    Window owner = 0;
+    return XGetTransientForHint(m_impl->display, window, &owner) ? owner : 0;
+}
+
+namespace {
+
+// The 32-bit items of a property (at most a megabyte of them); empty when it is missing.
+std::vector<unsigned long> PropertyItems(Display* display, unsigned long window, const char* property)
+{
+    constexpr long kMaxItems = 1 << 20;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> items;
+    const Atom name = XInternAtom(display, property, False);
+    if (XGetWindowProperty(display, window, name, 0, kMaxItems, False, AnyPropertyType, &type, &format, &count, &after,
+                           &data) == Success &&
+        data && format == 32) {
+        const auto* values = reinterpret_cast<const unsigned long*>(data);
+        items.assign(values, values + count);
+    }
+    if (data) XFree(data);
+    return items;
+}
+
+}  // namespace
+
+std::vector<std::string> X11Probe::AtomNames(unsigned long window, const char* property)
+{
+    std::vector<std::string> names;
+    for (unsigned long atom : PropertyItems(m_impl->display, window, property)) {
+        char* name = XGetAtomName(m_impl->display, atom);
+        names.emplace_back(name ? name : "");
+        if (name) XFree(name);
+    }
+    return names;
+}
+
+unsigned long X11Probe::PropertyLength(unsigned long window, const char* property)
+{
+    return PropertyItems(m_impl->display, window, property).size();
+}
+
 void X11Probe::MoveWindow(unsigned long window, TPoint root)
 {
     XMoveWindow(m_impl->display, window, root.X, root.Y);

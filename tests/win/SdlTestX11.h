@@ -8,6 +8,7 @@
 #include "platform/core/Rect.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace win::test {
@@ -30,6 +31,12 @@ public:
     // The bounding shape's rectangles, window coordinates.
     [[nodiscard]] std::vector<TRect> ShapeRects(unsigned long window);
     [[nodiscard]] unsigned long FocusedWindow();
+    // WM_TRANSIENT_FOR, or 0.
+    [[nodiscard]] unsigned long TransientFor(unsigned long window);
+    // The atom names of a property holding atoms (_NET_WM_WINDOW_TYPE), and
+    // how many 32-bit values a property holds (_NET_WM_ICON).
+    [[nodiscard]] std::vector<std::string> AtomNames(unsigned long window, const char* property);
+    [[nodiscard]] unsigned long PropertyLength(unsigned long window, const char* property);
     // Moves a window as another program (or the user through the window manager) would.
     void MoveWindow(unsigned long window, TPoint root);
 

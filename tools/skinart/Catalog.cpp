@@ -1,6 +1,7 @@
 #include "tools/skinart/Catalog.h"
 
 #include "platform/core/Exception.h"
+#include "skin/core/InsideThemeTables.h"
 #include "tools/skinart/ButtonArt.h"
 #include "tools/skinart/CheckArt.h"
 #include "tools/skinart/MenuArt.h"
@@ -19,40 +20,28 @@ namespace {
 
 // Sizes in the styles' order: MacOS, WinXP, DeepBlue, Protein, BlueGlass.
 const BitmapElement kElements[] = {
-    {"ButtonImage", "BUTTON", {{{252, 23}, {54, 21}, {222, 21}, {222, 21}, {231, 27}}}, DrawButtonStrip},
-    {"CheckBoxImage", "CHECKBOX", {{{60, 17}, {52, 13}, {52, 13}, {52, 13}, {52, 13}}}, DrawCheckBoxStrip},
-    {"RadioButtonImage", "RADIOBUTTON", {{{64, 17}, {52, 13}, {52, 13}, {52, 13}, {52, 13}}}, DrawRadioStrip},
-    {"TitleBarButtonImage", "TITLEBTN", {{{306, 17}, {378, 21}, {342, 19}, {342, 19}, {342, 19}}}, DrawTitleButtons},
-    {"TitleBarLeftImage", "TITLE_LEFT", {{{48, 23}, {35, 29}, {97, 32}, {441, 23}, {162, 33}}}, DrawTitleLeft},
-    {"TitleBarClientImage", "TITLE_CLIENT", {{{49, 23}, {37, 29}, {98, 32}, {1, 23}, {179, 33}}}, DrawTitleClient},
-    {"TitleBarRightImage", "TITLE_RIGHT", {{{48, 23}, {35, 29}, {97, 32}, {1, 23}, {101, 33}}}, DrawTitleRight},
-    {"ProgressBarImage", "PROGRESSBAR", {{{13, 10}, {6, 10}, {1, 10}, {1, 10}, {1, 10}}}, DrawProgress},
-    {"TrackBarBarImage", "TRACKBAR_BAR", {{{45, 5}, {45, 8}, {45, 4}, {45, 4}, {45, 4}}}, DrawTrackBar},
-    {"TrackBarSliderImage", "TRACKBAR_SLIDER", {{{11, 20}, {11, 21}, {11, 20}, {11, 20}, {11, 20}}}, DrawTrackSlider},
-    {"TrackBarSliderVImage", "TRACKBAR_SLIDER_V", {{{19, 11}, {22, 11}, {18, 11}, {18, 11}, {18, 11}}},
+    {SuiThemeId::ButtonImage, {{{252, 23}, {54, 21}, {222, 21}, {222, 21}, {231, 27}}}, DrawButtonStrip},
+    {SuiThemeId::CheckBoxImage, {{{60, 17}, {52, 13}, {52, 13}, {52, 13}, {52, 13}}}, DrawCheckBoxStrip},
+    {SuiThemeId::RadioButtonImage, {{{64, 17}, {52, 13}, {52, 13}, {52, 13}, {52, 13}}}, DrawRadioStrip},
+    {SuiThemeId::TitleBarButtonImage, {{{306, 17}, {378, 21}, {342, 19}, {342, 19}, {342, 19}}}, DrawTitleButtons},
+    {SuiThemeId::TitleBarLeftImage, {{{48, 23}, {35, 29}, {97, 32}, {441, 23}, {162, 33}}}, DrawTitleLeft},
+    {SuiThemeId::TitleBarClientImage, {{{49, 23}, {37, 29}, {98, 32}, {1, 23}, {179, 33}}}, DrawTitleClient},
+    {SuiThemeId::TitleBarRightImage, {{{48, 23}, {35, 29}, {97, 32}, {1, 23}, {101, 33}}}, DrawTitleRight},
+    {SuiThemeId::ProgressBarImage, {{{13, 10}, {6, 10}, {1, 10}, {1, 10}, {1, 10}}}, DrawProgress},
+    {SuiThemeId::TrackBarBarImage, {{{45, 5}, {45, 8}, {45, 4}, {45, 4}, {45, 4}}}, DrawTrackBar},
+    {SuiThemeId::TrackBarSliderImage, {{{11, 20}, {11, 21}, {11, 20}, {11, 20}, {11, 20}}}, DrawTrackSlider},
+    {SuiThemeId::TrackBarSliderVImage, {{{19, 11}, {22, 11}, {18, 11}, {18, 11}, {18, 11}}},
      DrawTrackSliderV},
-    {"ScrollBarButtonImage", "SCROLLBAR_BUTTON", {{{96, 22}, {96, 17}, {96, 16}, {96, 16}, {102, 16}}},
+    {SuiThemeId::ScrollBarButtonImage, {{{96, 22}, {96, 17}, {96, 16}, {96, 16}, {102, 16}}},
      DrawScrollArrows},
-    {"ScrollBarSliderImage", "SCROLLBAR_TRACK", {{{33, 16}, {21, 16}, {21, 16}, {21, 16}, {21, 16}}}, DrawScrollSlider},
-    {"CheckListBoxImage", "CHECKLIST", {{{40, 11}, {44, 11}, {44, 11}, {44, 11}, {44, 11}}}, DrawCheckBoxStrip},
-    {"ScrollButtonImage", "SCROLLBUTTON", {{{72, 18}, {72, 18}, {72, 17}, {72, 17}, {72, 17}}}, DrawScrollButtons},
-    {"TabControlTabImage", "TAB", {{{36, 27}, {18, 18}, {12, 17}, {18, 17}, {18, 17}}}, DrawTab},
-    {"TabControlBarImage", "TAB_LINE", {{{17, 7}, {8, 1}, {5, 5}, {10, 5}, {10, 5}}}, DrawTabLine},
-    {"SideChannelHandleImage", "SIDECHENNEL_HANDLE", {{{7, 84}, {8, 86}, {8, 83}, {8, 83}, {8, 86}}},
+    {SuiThemeId::ScrollBarSliderImage, {{{33, 16}, {21, 16}, {21, 16}, {21, 16}, {21, 16}}}, DrawScrollSlider},
+    {SuiThemeId::CheckListBoxImage, {{{40, 11}, {44, 11}, {44, 11}, {44, 11}, {44, 11}}}, DrawCheckBoxStrip},
+    {SuiThemeId::ScrollButtonImage, {{{72, 18}, {72, 18}, {72, 17}, {72, 17}, {72, 17}}}, DrawScrollButtons},
+    {SuiThemeId::TabControlTabImage, {{{36, 27}, {18, 18}, {12, 17}, {18, 17}, {18, 17}}}, DrawTab},
+    {SuiThemeId::TabControlBarImage, {{{17, 7}, {8, 1}, {5, 5}, {10, 5}, {10, 5}}}, DrawTabLine},
+    {SuiThemeId::SideChannelHandleImage, {{{7, 84}, {8, 86}, {8, 83}, {8, 83}, {8, 86}}},
      DrawSideChannelHandle},
-    {"SideChannelBarImage", "SIDECHENNEL_BAR", {{{1, 21}, {1, 21}, {1, 20}, {1, 21}, {1, 21}}}, DrawSideChannelBar},
-};
-
-// Pictures that several styles share under one name.
-struct SharedName {
-    std::string_view Key;
-    std::string_view Prefix;
-    std::string_view Name;
-};
-constexpr SharedName kSharedNames[] = {
-    {"ScrollButtonImage", "DEEPBLUE", "MORE_SCROLLBUTTON"},
-    {"ScrollButtonImage", "PROTEIN", "MORE_SCROLLBUTTON"},
-    {"ScrollButtonImage", "BLUEGLASS", "MORE_SCROLLBUTTON"},
+    {SuiThemeId::SideChannelBarImage, {{{1, 21}, {1, 21}, {1, 20}, {1, 21}, {1, 21}}}, DrawSideChannelBar},
 };
 
 // Skin bitmaps outside the element table, each in the look that uses it.
@@ -99,17 +88,23 @@ std::span<const BitmapElement> BitmapElements()
 const BitmapElement& BitmapElementByKey(std::string_view key)
 {
     for (const BitmapElement& element : kElements) {
-        if (element.Key == key) return element;
+        if (element.Key() == key) return element;
     }
     throw EInvalidOperation("No bitmap element " + std::string(key));
 }
 
 std::string ResourceNameOf(const BitmapElement& element, const Look& look)
 {
-    for (const SharedName& shared : kSharedNames) {
-        if (shared.Key == element.Key && shared.Prefix == look.Prefix) return std::string(shared.Name);
+    const TInsideValue value = LookupInsideTheme(look.Style, element.Id);
+    if (value.Kind != TThemeElementKind::Bitmap) {
+        throw EInvalidOperation("No built-in picture of " + std::string(element.Key()) + " in " + std::string(look.Name));
     }
-    return std::string(look.Prefix) + "_" + std::string(element.Part);
+    return std::string(value.Resource);
+}
+
+std::string_view BitmapElement::Key() const
+{
+    return ThemeElementKey(Id);
 }
 
 std::vector<ArtPiece> BuiltInPieces()
@@ -140,7 +135,7 @@ std::vector<ArtPiece> ElementPieces(const Look& look)
 {
     std::vector<ArtPiece> pieces;
     for (const BitmapElement& element : kElements) {
-        pieces.push_back({std::string(element.Key), element.Sizes[std::size_t(look.SizeColumn)], &look, element.Paint});
+        pieces.push_back({std::string(element.Key()), element.Sizes[std::size_t(look.SizeColumn)], &look, element.Paint});
     }
     return pieces;
 }

@@ -14,10 +14,12 @@
 
 // One bitmap element of the theme table.
 struct BitmapElement {
-    std::string_view Key;   // the element's key name, "ButtonImage"
-    std::string_view Part;  // the resource name's part after the style prefix, "BUTTON"
+    int Id = 0;  // the element's id (SuiThemeId)
     std::array<TSize, kBuiltInLookCount> Sizes;  // per built-in style, in the styles' order
     ArtPainter Paint;
+
+    // The element's key name, "ButtonImage".
+    [[nodiscard]] std::string_view Key() const;
 };
 
 // One picture to draw.
@@ -34,8 +36,9 @@ struct ArtPiece {
 [[nodiscard]] std::span<const BitmapElement> BitmapElements();
 // Throws EInvalidOperation for a key that names no bitmap element.
 [[nodiscard]] const BitmapElement& BitmapElementByKey(std::string_view key);
-// The resource that holds an element's picture in a built-in look: PREFIX_PART,
-// except where styles share one picture (MORE_SCROLLBUTTON).
+// The resource that holds an element's picture in a built-in look, as the
+// skin's built-in theme table names it; throws EInvalidOperation for a
+// sample look.
 [[nodiscard]] std::string ResourceNameOf(const BitmapElement& element, const Look& look);
 
 // Every skin bitmap of the program, each once, grouped by look; pictures

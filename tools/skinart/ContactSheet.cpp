@@ -8,6 +8,7 @@
 #include "tools/skinart/Preview.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,15 @@ struct Section {
     std::vector<Tile> Tiles;
 };
 
+// A built-in style's own pictures are named after it in capitals ("MACOS_");
+// those of several styles go to the shared section.
+[[nodiscard]] bool IsOwnPicture(const ArtPiece& piece)
+{
+    std::string prefix(piece.Style->Name);
+    std::transform(prefix.begin(), prefix.end(), prefix.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    return piece.Name.starts_with(prefix + "_");
+}
+
 [[nodiscard]] std::vector<Section> Sections()
 {
     std::vector<Section> sections;
@@ -44,7 +54,7 @@ struct Section {
     for (const ArtPiece& piece : BuiltInPieces()) {
         Tile tile{piece.Name, ScaledUp(piece.Render(), kScale)};
         auto owner = std::find_if(sections.begin(), sections.end(), [&](const Section& s) {
-            return piece.Name.starts_with(std::string(piece.Style->Prefix) + "_") && s.Title == piece.Style->Name;
+            return IsOwnPicture(piece) && s.Title == piece.Style->Name;
         });
         (owner != sections.end() ? *owner : shared).Tiles.push_back(std::move(tile));
     }

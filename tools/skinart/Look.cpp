@@ -1,37 +1,56 @@
-// The look table. Colours that also appear in the built-in theme values
-// (background, borders, selection, scroll-bar background) are written in the
-// same 0x00BBGGRR form as there, so that they can be compared at a glance;
-// the others are written with RGB().
+// The look table. A built-in look lists only what the pictures alone need;
+// its theme fields come from the skin's built-in theme table.
 
 #include "platform/core/Exception.h"
+#include "skin/core/SUIThemes.h"
+#include "skin/core/ThemeElements.h"
 #include "tools/skinart/Look.h"
 
 #include <string>
 
 namespace {
 
+[[nodiscard]] Keying KeyingOf(bool transparent)
+{
+    return transparent ? Keying::Keyed : Keying::Opaque;
+}
+
+// Completes a built-in look with the values the skin reads for its style.
+[[nodiscard]] Look FromThemeTable(Look look)
+{
+    using namespace SuiThemeId;
+    const TsuiUIStyle s = look.Style;
+    look.SizeColumn = int(s) - int(MacOS);
+    look.Background = GetInsideThemeColor(s, FormBackgroundColor);
+    look.Border = GetInsideThemeColor(s, FormBorderColor);
+    look.BorderWidth = GetInsideThemeInt(s, FormBorderWidthInt);
+    look.ControlBorder = GetInsideThemeColor(s, ControlBorderColor);
+    look.Accent = GetInsideThemeColor(s, MenuSelectedBorderColor);
+    look.Track = GetInsideThemeColor(s, ScrollBarBackgroundColor);
+    look.ButtonKeying = KeyingOf(GetInsideThemeBool(s, ButtonTransparentBool));
+    look.Title.ButtonTop = GetInsideThemeInt(s, TitleBarButtonTopInt);
+    look.Title.LeftOffset = GetInsideThemeInt(s, TitleBarButtonLeftOffsetInt);
+    look.Title.RightOffset = GetInsideThemeInt(s, TitleBarButtonRightOffsetInt);
+    look.Title.ButtonKeying = KeyingOf(GetInsideThemeBool(s, TitleBarButtonTransparentBool));
+    look.Title.RoundCorner = GetInsideThemeInt(s, FormRoundCornerInt);
+    return look;
+}
+
 // Light grey with fine horizontal lines; dark text on light chrome.
 Look MacOSLook()
 {
-    return {
+    return FromThemeTable({
         .Name = "MacOS",
-        .Prefix = "MACOS",
-        .SizeColumn = 0,
-        .Background = 0xE7E7E7,
-        .Border = 0x7F7F7F,
-        .ControlBorder = 0x7F7F7F,
-        .Accent = 0xC47339,
+        .Style = MacOS,
         .Face = RGB(232, 232, 234),
         .Edge = RGB(128, 130, 136),
         .Mark = RGB(38, 40, 46),
         .Thumb = RGB(96, 140, 204),
-        .Track = 0xC9C9C9,
         .Progress = RGB(72, 128, 206),
         .PanelTop = RGB(246, 246, 246),
         .PanelBottom = RGB(212, 212, 214),
         .Shading = Finish::Soft,
         .Radius = 11,
-        .ButtonKeying = Keying::Keyed,
         .Tile = BackgroundTile::Pinstripe,
         .Title = {.Rows = {{0, RGB(252, 252, 252)}, {22, RGB(206, 206, 208)}, {22, RGB(140, 140, 144)}},
                   .Stripe = 0.035,
@@ -40,38 +59,25 @@ Look MacOSLook()
                   .KnobColor = RGB(226, 226, 230),
                   .GlyphColor = RGB(64, 66, 72),
                   .CloseColor = RGB(214, 84, 70),
-                  .Close = CloseLook::LitOnHover,
-                  .ButtonTop = 4,
-                  .LeftOffset = 3,
-                  .RightOffset = -2,
-                  .ButtonKeying = Keying::Opaque,
-                  .RoundCorner = 0},
-    };
+                  .Close = CloseLook::LitOnHover},
+    });
 }
 
 // A bright blue bar with rounded top corners on a warm light body.
 Look WinXPLook()
 {
-    return {
+    return FromThemeTable({
         .Name = "WinXP",
-        .Prefix = "WINXP",
-        .SizeColumn = 1,
-        .Background = 0xDEEBEF,
-        .Border = 0xC82C00,
-        .BorderWidth = 3,
-        .ControlBorder = 0x686868,
-        .Accent = 0xC66931,
+        .Style = WinXP,
         .Face = RGB(244, 242, 232),
         .Edge = RGB(28, 70, 140),
         .Mark = RGB(30, 86, 200),
         .Thumb = RGB(150, 182, 246),
-        .Track = 0xF9F9F9,
         .Progress = RGB(60, 184, 74),
         .PanelTop = RGB(255, 255, 255),
         .PanelBottom = RGB(196, 212, 242),
         .Shading = Finish::Soft,
         .Radius = 3,
-        .ButtonKeying = Keying::Opaque,
         .Tile = BackgroundTile::Plain,
         .Title = {.Rows = {{0, RGB(104, 164, 255)},
                            {3, RGB(36, 112, 246)},
@@ -84,37 +90,25 @@ Look WinXPLook()
                   .KnobColor = RGB(44, 118, 246),
                   .GlyphColor = clWhite,
                   .CloseColor = RGB(222, 86, 48),
-                  .Close = CloseLook::LitAlways,
-                  .ButtonTop = 5,
-                  .LeftOffset = 2,
-                  .RightOffset = -2,
-                  .ButtonKeying = Keying::Opaque,
-                  .RoundCorner = 13},
-    };
+                  .Close = CloseLook::LitAlways},
+    });
 }
 
 // A deep navy bar over a steel-blue band; the fallback style.
 Look DeepBlueLook()
 {
-    return {
+    return FromThemeTable({
         .Name = "DeepBlue",
-        .Prefix = "DEEPBLUE",
-        .SizeColumn = 2,
-        .Background = 0xE8E8E8,
-        .Border = 0x000000,
-        .ControlBorder = 0x000000,
-        .Accent = 0xA04A44,
+        .Style = DeepBlue,
         .Face = RGB(222, 228, 242),
         .Edge = RGB(34, 50, 108),
         .Mark = RGB(22, 36, 96),
         .Thumb = RGB(62, 84, 164),
-        .Track = 0xF5F5F5,
         .Progress = RGB(52, 78, 172),
         .PanelTop = RGB(72, 92, 172),
         .PanelBottom = RGB(24, 38, 98),
         .Shading = Finish::Soft,
         .Radius = 2,
-        .ButtonKeying = Keying::Opaque,
         .Tile = BackgroundTile::Plain,
         .Title = {.Rows = {{0, RGB(92, 112, 186)},
                            {1, RGB(44, 62, 136)},
@@ -129,37 +123,25 @@ Look DeepBlueLook()
                   .KnobColor = RGB(50, 70, 150),
                   .GlyphColor = clWhite,
                   .CloseColor = RGB(196, 48, 52),
-                  .Close = CloseLook::LitOnHover,
-                  .ButtonTop = 2,
-                  .LeftOffset = 0,
-                  .RightOffset = 0,
-                  .ButtonKeying = Keying::Opaque,
-                  .RoundCorner = 0},
-    };
+                  .Close = CloseLook::LitOnHover},
+    });
 }
 
 // Plain: flat faces, a flat slate bar, a nearly white body.
 Look ProteinLook()
 {
-    return {
+    return FromThemeTable({
         .Name = "Protein",
-        .Prefix = "PROTEIN",
-        .SizeColumn = 3,
-        .Background = 0xFBFBFB,
-        .Border = 0x000000,
-        .ControlBorder = 0x000000,
-        .Accent = 0xC4302D,
+        .Style = Protein,
         .Face = RGB(255, 255, 255),
         .Edge = RGB(146, 148, 166),
         .Mark = RGB(45, 48, 196),
         .Thumb = RGB(172, 176, 212),
-        .Track = 0xF5F5F5,
         .Progress = RGB(45, 48, 196),
         .PanelTop = RGB(104, 108, 136),
         .PanelBottom = RGB(104, 108, 136),
         .Shading = Finish::Flat,
         .Radius = 1,
-        .ButtonKeying = Keying::Opaque,
         .Tile = BackgroundTile::Dots,
         .Title = {.Rows = {{0, RGB(132, 136, 160)},
                            {1, RGB(90, 94, 122)},
@@ -171,37 +153,25 @@ Look ProteinLook()
                   .KnobColor = RGB(124, 128, 156),
                   .GlyphColor = clWhite,
                   .CloseColor = RGB(204, 62, 62),
-                  .Close = CloseLook::LitOnHover,
-                  .ButtonTop = 2,
-                  .LeftOffset = 0,
-                  .RightOffset = 0,
-                  .ButtonKeying = Keying::Keyed,
-                  .RoundCorner = 0},
-    };
+                  .Close = CloseLook::LitOnHover},
+    });
 }
 
 // Glassy blue: bright upper halves, round glass buttons.
 Look BlueGlassLook()
 {
-    return {
+    return FromThemeTable({
         .Name = "BlueGlass",
-        .Prefix = "BLUEGLASS",
-        .SizeColumn = 4,
-        .Background = 0xE7E7E7,
-        .Border = 0x000000,
-        .ControlBorder = 0x000000,
-        .Accent = 0xEC5E5E,
+        .Style = BlueGlass,
         .Face = RGB(160, 198, 248),
         .Edge = RGB(40, 82, 164),
         .Mark = RGB(24, 60, 150),
         .Thumb = RGB(84, 138, 230),
-        .Track = 0xF4F4F4,
         .Progress = RGB(66, 128, 232),
         .PanelTop = RGB(128, 176, 244),
         .PanelBottom = RGB(38, 92, 200),
         .Shading = Finish::Glass,
         .Radius = 8,
-        .ButtonKeying = Keying::Keyed,
         .Tile = BackgroundTile::Plain,
         .Title = {.Rows = {{0, RGB(170, 208, 252)},
                            {16, RGB(96, 154, 236)},
@@ -213,13 +183,8 @@ Look BlueGlassLook()
                   .KnobColor = RGB(58, 118, 222),
                   .GlyphColor = clWhite,
                   .CloseColor = RGB(218, 70, 58),
-                  .Close = CloseLook::LitAlways,
-                  .ButtonTop = 6,
-                  .LeftOffset = 4,
-                  .RightOffset = -3,
-                  .ButtonKeying = Keying::Keyed,
-                  .RoundCorner = 11},
-    };
+                  .Close = CloseLook::LitAlways},
+    });
 }
 
 // Sample theme: warm amber chrome on a cream body, rounded faces.
@@ -227,7 +192,6 @@ Look AmberLook()
 {
     return {
         .Name = "Amber",
-        .Prefix = "AMBER",
         .SizeColumn = 2,
         .Background = RGB(246, 238, 222),
         .Border = RGB(112, 62, 20),
@@ -269,7 +233,6 @@ Look GraphiteLook()
 {
     return {
         .Name = "Graphite",
-        .Prefix = "GRAPHITE",
         .SizeColumn = 2,
         .Background = RGB(208, 210, 214),
         .Border = RGB(36, 38, 42),

@@ -3,8 +3,14 @@
 // drawn. The five built-in styles and the two sample themes are each one
 // entry of the look table (Look.cpp); the drawing code reads only these
 // fields, so a style is its data, never a branch in the drawing code.
+//
+// The fields marked "theme" are values the skin itself reads too. For a
+// built-in look they are taken from the skin's built-in theme table, so that
+// the pictures and the skin cannot disagree; a sample theme sets its own
+// and writes them into its theme file.
 
 #include "platform/core/Color.h"
+#include "skin/core/UIStyle.h"
 #include "tools/skinart/Gradient.h"
 
 #include <string_view>
@@ -52,34 +58,34 @@ struct TitleLook {
     TColor GlyphColor = clWhite;
     TColor CloseColor = clRed;
     CloseLook Close = CloseLook::LitOnHover;
-    int ButtonTop = 0;       // pixels from the bar's top to the buttons
-    int LeftOffset = 0;      // x of the control box
-    int RightOffset = 0;     // shift of the right-hand button row
-    Keying ButtonKeying = Keying::Opaque;
-    int RoundCorner = 0;     // diameter of the window's rounded top corners
+    int ButtonTop = 0;       // theme: pixels from the bar's top to the buttons
+    int LeftOffset = 0;      // theme: x of the control box
+    int RightOffset = 0;     // theme: shift of the right-hand button row
+    Keying ButtonKeying = Keying::Opaque;  // theme
+    int RoundCorner = 0;     // theme: diameter of the window's rounded top corners
 };
 
 struct Look {
-    std::string_view Name;    // "DeepBlue"
-    std::string_view Prefix;  // resource prefix, "DEEPBLUE"
-    int SizeColumn = 0;       // column of the element size table its pictures take
+    std::string_view Name;               // "DeepBlue"
+    TsuiUIStyle Style = FromThemeFile;   // the built-in style, FromThemeFile for a sample theme
+    int SizeColumn = 0;                  // column of the element size table its pictures take (the style's)
 
-    TColor Background = clSilver;  // the form's background
-    TColor Border = clBlack;       // the form's border
-    int BorderWidth = 1;           // pixels
-    TColor ControlBorder = clBlack;
-    TColor Accent = clNavy;        // selection and highlight colour
+    TColor Background = clSilver;  // theme: the form's background
+    TColor Border = clBlack;       // theme: the form's border
+    int BorderWidth = 1;           // theme: pixels
+    TColor ControlBorder = clBlack;  // theme
+    TColor Accent = clNavy;        // theme: selection and highlight colour
     TColor Face = clSilver;        // raised faces of buttons
     TColor Edge = clGray;          // outlines of faces
     TColor Mark = clBlack;         // check marks, arrows, dots
     TColor Thumb = clGray;         // scroll-bar and track-bar sliders
-    TColor Track = clSilver;       // scroll-bar background
+    TColor Track = clSilver;       // theme: scroll-bar background
     TColor Progress = clNavy;      // progress-bar fill
     TColor PanelTop = clNavy;      // the image panel's title strip
     TColor PanelBottom = clNavy;
     Finish Shading = Finish::Soft;
     int Radius = 2;                // corner radius of faces, pixels
-    Keying ButtonKeying = Keying::Opaque;
+    Keying ButtonKeying = Keying::Opaque;  // theme
     BackgroundTile Tile = BackgroundTile::Plain;
     TitleLook Title;
 };

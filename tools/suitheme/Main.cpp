@@ -9,7 +9,7 @@
 // command line.
 
 #include "platform/core/Exception.h"
-#include "skin/core/ThemeFileFolder.h"
+#include "tools/themefile/ThemeFileFolder.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #include "platform/ui/base/Control.h"
 
-#include "platform/ui/forms/Application.h"
+#include "platform/ui/base/ControlHost.h"
 #include "platform/ui/forms/CustomForm.h"
 #include "platform/ui/graphics/Font.h"
 #include "platform/ui/base/SizeConstraints.h"
@@ -20,7 +20,7 @@ TControl::TControl(TComponent* owner)
 
 TControl::~TControl()
 {
-    Application->ControlDestroyed(this);
+    TControlHost::Current().Pointer().ControlDestroyed(this);
     if (m_parent) m_parent->RemoveControl(this);
     m_font->OnChange = nullptr;
 }

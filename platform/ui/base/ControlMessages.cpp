@@ -2,7 +2,7 @@
 
 #include "platform/ui/base/Control.h"
 
-#include "platform/ui/forms/Application.h"
+#include "platform/ui/base/ControlHost.h"
 #include "platform/ui/graphics/Font.h"
 #include "platform/ui/base/WinControl.h"
 #include "platform/win/WinApi.h"
@@ -62,7 +62,9 @@ void TControl::CMVisibleChanged(TMessage& /*message*/)
 {
     InvalidateControl(m_visible && IsOpaque());
     // A control that goes away under the pointer is left.
-    if (!m_visible && Application->MouseControl() == this) Application->SetMouseControl(nullptr);
+    if (TPointerState& pointer = TControlHost::Current().Pointer(); !m_visible && pointer.MouseControl() == this) {
+        pointer.SetMouseControl(nullptr);
+    }
 }
 
 void TControl::CMEnabledChanged(TMessage& /*message*/)

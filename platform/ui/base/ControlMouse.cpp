@@ -2,7 +2,7 @@
 
 #include "platform/ui/base/Control.h"
 
-#include "platform/ui/forms/Application.h"
+#include "platform/ui/base/ControlHost.h"
 #include "platform/ui/base/WinControl.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WindowSystem.h"
@@ -210,7 +210,7 @@ TControl* GetCaptureControl()
 {
     if (!WindowSystem::Exists()) return nullptr;
     TControl* control = FindControl(GetCapture());
-    TControl* graphic = Application->CaptureControl();
+    TControl* graphic = TControlHost::Current().Pointer().GraphicCapture();
     if (control && graphic && graphic->Parent() == control) return graphic;
     return control;
 }
@@ -218,14 +218,14 @@ TControl* GetCaptureControl()
 void SetCaptureControl(TControl* control)
 {
     ReleaseCapture();
-    Application->SetCaptureControlField(nullptr);
+    TControlHost::Current().Pointer().SetGraphicCapture(nullptr);
     if (!control) return;
     TWinControl* windowed = dynamic_cast<TWinControl*>(control);
     if (!windowed) {
         // A graphic control captures through its parent's window.
         windowed = control->Parent();
         if (!windowed) return;
-        Application->SetCaptureControlField(control);
+        TControlHost::Current().Pointer().SetGraphicCapture(control);
     }
     SetCapture(windowed->Handle());
 }

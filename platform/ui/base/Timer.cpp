@@ -1,7 +1,7 @@
 #include "platform/ui/base/Timer.h"
 
 #include "platform/core/ClassBuilder.h"
-#include "platform/ui/forms/Application.h"
+#include "platform/ui/base/ControlHost.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WindowSystem.h"
 
@@ -97,7 +97,7 @@ LRESULT TTimer::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     try {
         Timer();
     } catch (...) {
-        Application->HandleException(this);
+        TControlHost::Current().HandleException(this);
     }
     return 0;
 }

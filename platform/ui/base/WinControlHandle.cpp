@@ -3,7 +3,7 @@
 
 #include "platform/ui/base/WinControl.h"
 
-#include "platform/ui/forms/Application.h"
+#include "platform/ui/base/ControlHost.h"
 #include "platform/ui/forms/CustomForm.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WindowSystem.h"
@@ -121,7 +121,7 @@ LRESULT TWinControl::MainWndProc(HWND /*hwnd*/, UINT msg, WPARAM wParam, LPARAM 
     try {
         proc(message);
     } catch (...) {
-        Application->HandleException(this);
+        TControlHost::Current().HandleException(this);
     }
     return message.Result;
 }

@@ -10,7 +10,7 @@
 
 #include "platform/ui/base/WinControl.h"
 
-#include "platform/ui/forms/Application.h"
+#include "platform/ui/base/ControlHost.h"
 #include "platform/ui/forms/CustomForm.h"
 #include "platform/ui/menus/MenuWMKey.h"
 #include "platform/win/WinApi.h"
@@ -61,7 +61,7 @@ void TWinControl::WndProc(TMessage& message)
         if (ControlState().Contains(csFocusing)) return;
         break;
     case WM_CANCELMODE:
-        if (TControl* graphic = Application->CaptureControl();
+        if (TControl* graphic = TControlHost::Current().Pointer().GraphicCapture();
             graphic && graphic->Parent() == this && GetCapture() == m_handle) {
             graphic->Perform(WM_CANCELMODE, 0, 0);
         }
@@ -89,13 +89,14 @@ void TWinControl::TrackMouseFor(const TMessage& message)
     }
     TRACKMOUSEEVENT tme{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_handle, 0};
     TrackMouseEvent(tme);
-    Application->SetMouseControl(over);
+    TControlHost::Current().Pointer().SetMouseControl(over);
 }
 
 void TWinControl::WMMouseLeave(TMessage& message)
 {
-    TControl* over = Application->MouseControl();
-    if (over == this || (over && over->Parent() == this && !over->IsWindowed())) Application->SetMouseControl(nullptr);
+    TPointerState& pointer = TControlHost::Current().Pointer();
+    TControl* over = pointer.MouseControl();
+    if (over == this || (over && over->Parent() == this && !over->IsWindowed())) pointer.SetMouseControl(nullptr);
     DefaultHandler(message);
 }
 
@@ -103,7 +104,7 @@ bool TWinControl::IsControlMouseMsg(TMessage& message)
 {
     TControl* control = nullptr;
     if (m_handle && GetCapture() == m_handle) {
-        TControl* graphic = Application->CaptureControl();
+        TControl* graphic = TControlHost::Current().Pointer().GraphicCapture();
         if (graphic && graphic->Parent() == this) control = graphic;
     } else {
         control = ControlAtPos(LParamToPoint(message.LParam));

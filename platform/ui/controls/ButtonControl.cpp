@@ -40,22 +40,16 @@ void TButtonControl::ButtonClicked()
 
 TButtonState TButtonControl::StateOf() const
 {
-    return {Enabled(), m_pressed, Focused()};
-}
-
-void TButtonControl::SetPressed(bool pressed)
-{
-    if (m_pressed == pressed) return;
-    m_pressed = pressed;
-    Invalidate();
+    return {Enabled(), Pressed(), Focused()};
 }
 
 void TButtonControl::CancelPress()
 {
-    m_mouseHeld = false;
-    m_spaceHeld = false;
-    SetPressed(false);
-    if (MouseCapture()) SetMouseCapture(false);
+    if (m_spaceHeld) {
+        m_spaceHeld = false;
+        Invalidate();
+    }
+    m_press.Cancel();
 }
 
 void TButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
@@ -65,32 +59,24 @@ void TButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, in
         if (CanFocus() && !Focused()) SetFocus();
         // Focus handlers may have freed or disabled the control.
         if (!watch.Alive()) return;
-        if (Enabled() && MouseCapture()) {
-            m_mouseHeld = true;
-            SetPressed(true);
-        }
+        m_press.Press();
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TButtonControl::MouseMove(TShiftState shift, int x, int y)
 {
-    if (m_mouseHeld) SetPressed(ClientRect().Contains(TPoint{x, y}));
+    m_press.Move({x, y});
     TCustomControl::MouseMove(shift, x, y);
 }
 
 void TButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (button == mbLeft && m_mouseHeld) {
-        m_mouseHeld = false;
-        const bool clicked = m_pressed && ClientRect().Contains(TPoint{x, y});
-        SetPressed(false);
-        if (clicked) {
-            const TComponentWatch watch(this);
-            ButtonClicked();
-            // The click may have freed the control (its form closed).
-            if (!watch.Alive()) return;
-        }
+    if (button == mbLeft && m_press.Release({x, y})) {
+        const TComponentWatch watch(this);
+        ButtonClicked();
+        // The click may have freed the control (its form closed).
+        if (!watch.Alive()) return;
     }
     TCustomControl::MouseUp(button, shift, x, y);
 }
@@ -98,9 +84,9 @@ void TButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int 
 void TButtonControl::KeyDown(WORD& key, TShiftState shift)
 {
     TCustomControl::KeyDown(key, shift);
-    if (key != VK_SPACE || m_spaceHeld || m_mouseHeld) return;
+    if (key != VK_SPACE || m_spaceHeld || m_press.Held()) return;
     m_spaceHeld = true;
-    SetPressed(true);
+    Invalidate();
 }
 
 void TButtonControl::KeyUp(WORD& key, TShiftState shift)
@@ -108,6 +94,6 @@ void TButtonControl::KeyUp(WORD& key, TShiftState shift)
     TCustomControl::KeyUp(key, shift);
     if (key != VK_SPACE || !m_spaceHeld) return;
     m_spaceHeld = false;
-    SetPressed(false);
+    Invalidate();
     ButtonClicked();
 }

@@ -11,6 +11,7 @@
 // presses.
 
 #include "platform/ui/base/CustomControl.h"
+#include "platform/ui/base/PressTracker.h"
 
 // The look of a button-like control at one moment, taken once per paint.
 struct TButtonState {
@@ -25,7 +26,7 @@ class TButtonControl : public TCustomControl {
 public:
     explicit TButtonControl(TComponent* owner);
 
-    [[nodiscard]] bool Pressed() const { return m_pressed; }
+    [[nodiscard]] bool Pressed() const { return m_press.Pressed() || m_spaceHeld; }
 
     void Dispatch(TMessage& message) override;
 
@@ -41,11 +42,9 @@ protected:
     void KeyUp(WORD& key, TShiftState shift) override;
 
 private:
-    void SetPressed(bool pressed);
     // Ends a press without a click.
     void CancelPress();
 
-    bool m_pressed = false;
-    bool m_mouseHeld = false;  // the left button went down on the control and is still down
+    TPressTracker m_press{*this};
     bool m_spaceHeld = false;
 };

@@ -20,7 +20,9 @@ void TImage::Publish(TClassBuilder<TImage>& c)
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner), m_picture(std::make_unique<TPicture>())
 {
-    SetControlStyle(ControlStyle().Include(csReplicatable));
+    // A picture is pressed like a link or a button: every press is a click of
+    // its own, never half of a double click.
+    SetControlStyle(ControlStyle().Include(csReplicatable).Exclude(csDoubleClicks));
     SetBounds(0, 0, kDefaultSize, kDefaultSize);
     m_picture->OnChange = [this](TObject*) { PictureChanged(); };
 }

@@ -156,11 +156,17 @@ bool TOpenDialogForm::OpenFolder(const std::string& path)
     return true;
 }
 
+void TOpenDialogForm::EnterFolder(const std::string& path)
+{
+    // A name typed or picked in the folder left behind means nothing in the new one.
+    if (OpenFolder(path)) m_nameEdit->SetText("");
+}
+
 void TOpenDialogForm::GoUp()
 {
     const fs::path parent = fs::path(m_folder).parent_path();
     if (parent.empty() || parent.string() == m_folder) return;
-    OpenFolder(parent.string());
+    EnterFolder(parent.string());
 }
 
 void TOpenDialogForm::Refill()
@@ -200,7 +206,7 @@ void TOpenDialogForm::Choose(const std::string& path)
 {
     std::error_code error;
     if (fs::is_directory(path, error)) {
-        if (OpenFolder(path)) m_nameEdit->SetText("");
+        EnterFolder(path);
         return;
     }
     if (fs::is_regular_file(path, error)) {
@@ -217,7 +223,7 @@ void TOpenDialogForm::OpenClick(TObject* /*sender*/)
 {
     const TFolderEntry* entry = SelectedEntry();
     if (ActiveControl() == m_fileList && entry && entry->IsFolder) {
-        OpenFolder(PathOf(*entry));
+        EnterFolder(PathOf(*entry));
         return;
     }
     const std::string typed = Trim(m_nameEdit->Text());
@@ -240,7 +246,7 @@ void TOpenDialogForm::ListDblClick(TObject* /*sender*/)
     const TFolderEntry* entry = SelectedEntry();
     if (!entry) return;
     if (entry->IsFolder) {
-        OpenFolder(PathOf(*entry));
+        EnterFolder(PathOf(*entry));
     } else {
         Choose(PathOf(*entry));
     }

@@ -6,7 +6,8 @@
 // file-type filter with "取消"; a line for messages below.
 //
 // Choosing: a double click on a folder opens it, on a file confirms it;
-// selecting a file puts its name in the file-name field. Enter (the "打开"
+// selecting a file puts its name in the file-name field, opening a folder
+// empties it. Enter (the "打开"
 // button) opens the folder selected in the focused list, or else takes the
 // file-name field: a folder or a file, by name in the current folder or by
 // full path; a folder opens, an existing file is confirmed, anything else
@@ -56,6 +57,8 @@ public:
 
     // Shows a folder; false, with the reason in the message line, when it cannot be read.
     bool OpenFolder(const std::string& path);
+    // The user opens a folder: as OpenFolder, and the file-name field is emptied.
+    void EnterFolder(const std::string& path);
     void GoUp();
 
 private:

@@ -205,20 +205,3 @@ void TApplication::Restore()
 {
     if (m_mainForm && m_mainForm->WindowState() == wsMinimized) m_mainForm->SetWindowState(wsNormal);
 }
-
-// --- pointer state ----------------------------------------------------------------------------
-
-void TApplication::SetMouseControl(TControl* control)
-{
-    if (m_mouseControl == control) return;
-    TControl* old = std::exchange(m_mouseControl, control);
-    const TComponentWatch watchNew(control);
-    if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
-    if (control && watchNew.Alive() && m_mouseControl == control) control->Perform(CM_MOUSEENTER, 0, 0);
-}
-
-void TApplication::ControlDestroyed(TControl* control)
-{
-    if (m_mouseControl == control) m_mouseControl = nullptr;
-    if (m_captureControl == control) m_captureControl = nullptr;
-}

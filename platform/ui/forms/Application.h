@@ -15,11 +15,12 @@
 // own that plugs itself in through SetMessageBoxHandler; until then the
 // message goes to stderr.
 //
-// The application also keeps the framework's pointer state: the control
-// the mouse is over (for CM_MOUSEENTER and CM_MOUSELEAVE) and the control
-// that holds the mouse capture through its parent's window.
+// The application is the controls' host (TControlHost): it owns the
+// framework's pointer state, and while it lives the controls' exceptions
+// come to its HandleException.
 
 #include "platform/ui/base/Component.h"
+#include "platform/ui/base/ControlHost.h"
 #include "platform/ui/dialogs/MessageBoxHook.h"
 #include "platform/win/WinTypes.h"
 
@@ -28,14 +29,13 @@
 #include <string>
 
 class TClassInfo;
-class TControl;
 class TCustomForm;
 
 using TMessageEvent = std::function<void(MSG& msg, bool& handled)>;
 using TExceptionEvent = std::function<void(TObject* sender, const Exception& e)>;
 using TIdleEvent = std::function<void(TObject* sender, bool& done)>;
 
-class TApplication : public TComponent {
+class TApplication : public TComponent, public TControlHost {
     QZ_DECLARE_CLASS(TApplication, TComponent)
 
 public:
@@ -89,7 +89,7 @@ public:
     [[nodiscard]] bool Terminated() const { return m_terminated; }
 
     // Call from inside a catch block: shows the exception being handled.
-    void HandleException(TObject* sender);
+    void HandleException(TObject* sender) override;
     void ShowException(const Exception& e);
     int MessageBox(const std::string& text, const std::string& caption, UINT flags);
     // An empty handler brings the default (stderr) back.
@@ -105,15 +105,6 @@ public:
     TExceptionEvent OnException;
     TIdleEvent OnIdle;
 
-    // --- pointer state ------------------------------------------------------------
-    [[nodiscard]] TControl* MouseControl() const { return m_mouseControl; }
-    // Sends CM_MOUSELEAVE to the old control and CM_MOUSEENTER to the new one.
-    void SetMouseControl(TControl* control);
-    [[nodiscard]] TControl* CaptureControl() const { return m_captureControl; }
-    void SetCaptureControlField(TControl* control) { m_captureControl = control; }
-    // A control is going away: forget it.
-    void ControlDestroyed(TControl* control);
-
 protected:
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -126,8 +117,6 @@ private:
     TCustomForm* m_mainForm = nullptr;
     bool m_terminated = false;
     TMessageBoxHandler m_messageBox;
-    TControl* m_mouseControl = nullptr;
-    TControl* m_captureControl = nullptr;
 };
 
 // The program's application object; never null. Tests may point it at an

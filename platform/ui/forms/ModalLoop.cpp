@@ -1,7 +1,8 @@
 // ShowModal and its nested message loop, written once.
 //
-//   ShowModal                     the other top-level windows are disabled,
-//                                 the form shown and activated
+//   ShowModal                     the form owned by the active window (or the
+//                                 main form), the other top-level windows
+//                                 disabled, the form shown and activated
 //   RunModalLoop                  messages until ModalResult != mrNone and
 //                                 CloseQuery/OnClose let the form go; the
 //                                 application ending gives mrCancel
@@ -52,6 +53,17 @@ private:
     int m_cursorCount = 0;
 };
 
+// The window a modal form answers: the active one, else the main form.
+HWND ModalOwnerFor(const TCustomForm& form)
+{
+    const HWND self = form.WindowHandle();
+    const HWND active = GetActiveWindow();
+    if (active && active != self) return active;
+    const TCustomForm* main = Application->MainForm();
+    if (main && main != &form && main->HandleAllocated()) return main->WindowHandle();
+    return nullptr;
+}
+
 }  // namespace
 
 void RunModalLoop(TCustomForm& form)
@@ -75,6 +87,8 @@ TModalResult TCustomForm::ShowModal()
     if (Visible() || !Enabled() || m_modal) throw EInvalidOperation("Cannot make a visible window modal");
     if (const HWND capture = GetCapture()) SendMessage(capture, WM_CANCELMODE, 0, 0);
     ReleaseCapture();
+    // Owned, the form stays above its owner and goes and comes with it on the desktop.
+    SetWindowLongPtr(Handle(), GWL_HWNDPARENT, reinterpret_cast<LONG_PTR>(ModalOwnerFor(*this)));
     const TComponentWatch watch(this);
     m_modal = true;
     Screen->m_savedFocusedForms.insert(Screen->m_savedFocusedForms.begin(), Screen->m_focusedForm);

@@ -77,7 +77,7 @@ void TToolButton::SetStyle(TToolButtonStyle style)
 {
     if (m_style == style) return;
     m_style = style;
-    CancelPress();
+    m_press.Cancel();
     SizeChanged();
     Invalidate();
 }
@@ -197,20 +197,6 @@ TCustomDrawState TToolButton::DrawState() const
     return state;
 }
 
-void TToolButton::SetPressed(bool pressed)
-{
-    if (m_pressed == pressed) return;
-    m_pressed = pressed;
-    Invalidate();
-}
-
-void TToolButton::CancelPress()
-{
-    m_mouseHeld = false;
-    SetPressed(false);
-    if (MouseCapture()) SetMouseCapture(false);
-}
-
 // --- messages -----------------------------------------------------------------------
 
 void TToolButton::Dispatch(TMessage& message)
@@ -245,14 +231,14 @@ void TToolButton::CMVisibleChanged(TMessage& message)
 
 void TToolButton::CMEnabledChanged(TMessage& message)
 {
-    CancelPress();
+    m_press.Cancel();
     TGraphicControl::Dispatch(message);
 }
 
 void TToolButton::WMCancelMode(TMessage& message)
 {
-    m_mouseHeld = false;
-    SetPressed(false);
+    // The framework releases the capture with the mode.
+    m_press.Forget();
     TGraphicControl::Dispatch(message);
 }
 
@@ -265,9 +251,8 @@ void TToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
             const TComponentWatch watch(this);
             DropMenu();
             if (!watch.Alive()) return;
-        } else if (MouseCapture()) {
-            m_mouseHeld = true;
-            SetPressed(true);
+        } else {
+            m_press.Press();
         }
     }
     TGraphicControl::MouseDown(button, shift, x, y);
@@ -275,22 +260,17 @@ void TToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
 
 void TToolButton::MouseMove(TShiftState shift, int x, int y)
 {
-    if (m_mouseHeld) SetPressed(ClientRect().Contains(TPoint{x, y}));
+    m_press.Move({x, y});
     TGraphicControl::MouseMove(shift, x, y);
 }
 
 void TToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (button == mbLeft && m_mouseHeld) {
-        m_mouseHeld = false;
-        const bool clicked = m_pressed && ClientRect().Contains(TPoint{x, y});
-        SetPressed(false);
-        if (clicked) {
-            const TComponentWatch watch(this);
-            Click();
-            // The click may have freed the button (its form closed).
-            if (!watch.Alive()) return;
-        }
+    if (button == mbLeft && m_press.Release({x, y})) {
+        const TComponentWatch watch(this);
+        Click();
+        // The click may have freed the button (its form closed).
+        if (!watch.Alive()) return;
     }
     TGraphicControl::MouseUp(button, shift, x, y);
 }

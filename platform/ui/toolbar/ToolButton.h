@@ -22,6 +22,7 @@
 
 #include "platform/ui/toolbar/CustomDrawState.h"
 #include "platform/ui/base/GraphicControl.h"
+#include "platform/ui/base/PressTracker.h"
 #include "platform/ui/toolbar/ToolBarLayout.h"
 
 class TMenuItem;
@@ -66,7 +67,7 @@ public:
     // --- state ---------------------------------------------------------------
     [[nodiscard]] bool Hot() const;
     // Pushed in by the mouse or holding an open menu.
-    [[nodiscard]] bool Selected() const { return m_pressed || m_dropped; }
+    [[nodiscard]] bool Selected() const { return m_press.Pressed() || m_dropped; }
     // A menu of this button is open.
     [[nodiscard]] bool Dropped() const { return m_dropped; }
     [[nodiscard]] TCustomDrawState DrawState() const;
@@ -94,8 +95,6 @@ private:
     void WMCancelMode(TMessage& message);
 
     [[nodiscard]] bool IsGap() const { return m_style == tbsSeparator || m_style == tbsDivider; }
-    void SetPressed(bool pressed);
-    void CancelPress();
     // The size of the button may have changed: the bar places its buttons again.
     void SizeChanged();
     // Raises the other down buttons of this one's group.
@@ -122,7 +121,6 @@ private:
     bool m_indeterminate = false;
     TMenuItem* m_menuItem = nullptr;
     TPopupMenu* m_dropdownMenu = nullptr;
-    bool m_mouseHeld = false;  // a left press began on the button
-    bool m_pressed = false;    // pushed in: held and over the button
+    TPressTracker m_press{*this};
     bool m_dropped = false;    // a menu of the button is open
 };

@@ -25,7 +25,7 @@ void TToolButton::DropMenu()
     TToolBar* bar = ToolBar();
     if (!bar) return;
     // The menu follows the mouse itself from now on.
-    CancelPress();
+    m_press.Cancel();
     m_dropped = true;
     Invalidate();
     bar->Update();

@@ -1,15 +1,14 @@
-// The skin pictures the program embeds: every bitmap the styles name exists
-// at its size, the colours the skin keys on are where it looks for them,
-// stretched pictures are plain along the stretch, and the sample theme
-// folders pack into complete theme files.
+// The skin pictures the program embeds: the colours the skin keys on are
+// where it looks for them, stretched pictures are plain along the stretch,
+// and the sample themes' pictures have the DeepBlue sizes. (Names and sizes
+// of the embedded pictures are checked against the art catalogue by the art
+// tool's tests.)
 
 #include "platform/core/Resources.h"
 #include "platform/ui/graphics/Bitmap.h"
 #include "platform/ui/graphics/Icon.h"
 #include "skin/core/SUIThemes.h"
 #include "skin/core/ThemeElements.h"
-#include "skin/core/ThemeFileFolder.h"
-#include "tests/core/TempDir.h"
 #include "tests/skin/core/SkinCoreTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -20,124 +19,6 @@
 namespace {
 
 using skintest::ColorAt;
-
-struct SkinSize {
-    const char* Name;
-    int Width;
-    int Height;
-};
-
-// Every skin bitmap with its width and height in pixels.
-constexpr SkinSize kSkins[] = {
-    {"MACOS_BUTTON", 252, 23},
-    {"WINXP_BUTTON", 54, 21},
-    {"DEEPBLUE_BUTTON", 222, 21},
-    {"PROTEIN_BUTTON", 222, 21},
-    {"BLUEGLASS_BUTTON", 231, 27},
-    {"MACOS_CHECKBOX", 60, 17},
-    {"WINXP_CHECKBOX", 52, 13},
-    {"DEEPBLUE_CHECKBOX", 52, 13},
-    {"PROTEIN_CHECKBOX", 52, 13},
-    {"BLUEGLASS_CHECKBOX", 52, 13},
-    {"MACOS_RADIOBUTTON", 64, 17},
-    {"WINXP_RADIOBUTTON", 52, 13},
-    {"DEEPBLUE_RADIOBUTTON", 52, 13},
-    {"PROTEIN_RADIOBUTTON", 52, 13},
-    {"BLUEGLASS_RADIOBUTTON", 52, 13},
-    {"MACOS_TITLEBTN", 306, 17},
-    {"WINXP_TITLEBTN", 378, 21},
-    {"DEEPBLUE_TITLEBTN", 342, 19},
-    {"PROTEIN_TITLEBTN", 342, 19},
-    {"BLUEGLASS_TITLEBTN", 342, 19},
-    {"MACOS_TITLE_LEFT", 48, 23},
-    {"WINXP_TITLE_LEFT", 35, 29},
-    {"DEEPBLUE_TITLE_LEFT", 97, 32},
-    {"PROTEIN_TITLE_LEFT", 441, 23},
-    {"BLUEGLASS_TITLE_LEFT", 162, 33},
-    {"MACOS_TITLE_CLIENT", 49, 23},
-    {"WINXP_TITLE_CLIENT", 37, 29},
-    {"DEEPBLUE_TITLE_CLIENT", 98, 32},
-    {"PROTEIN_TITLE_CLIENT", 1, 23},
-    {"BLUEGLASS_TITLE_CLIENT", 179, 33},
-    {"MACOS_TITLE_RIGHT", 48, 23},
-    {"WINXP_TITLE_RIGHT", 35, 29},
-    {"DEEPBLUE_TITLE_RIGHT", 97, 32},
-    {"PROTEIN_TITLE_RIGHT", 1, 23},
-    {"BLUEGLASS_TITLE_RIGHT", 101, 33},
-    {"MACOS_PROGRESSBAR", 13, 10},
-    {"WINXP_PROGRESSBAR", 6, 10},
-    {"DEEPBLUE_PROGRESSBAR", 1, 10},
-    {"PROTEIN_PROGRESSBAR", 1, 10},
-    {"BLUEGLASS_PROGRESSBAR", 1, 10},
-    {"MACOS_TRACKBAR_BAR", 45, 5},
-    {"WINXP_TRACKBAR_BAR", 45, 8},
-    {"DEEPBLUE_TRACKBAR_BAR", 45, 4},
-    {"PROTEIN_TRACKBAR_BAR", 45, 4},
-    {"BLUEGLASS_TRACKBAR_BAR", 45, 4},
-    {"MACOS_TRACKBAR_SLIDER", 11, 20},
-    {"WINXP_TRACKBAR_SLIDER", 11, 21},
-    {"DEEPBLUE_TRACKBAR_SLIDER", 11, 20},
-    {"PROTEIN_TRACKBAR_SLIDER", 11, 20},
-    {"BLUEGLASS_TRACKBAR_SLIDER", 11, 20},
-    {"MACOS_TRACKBAR_SLIDER_V", 19, 11},
-    {"WINXP_TRACKBAR_SLIDER_V", 22, 11},
-    {"DEEPBLUE_TRACKBAR_SLIDER_V", 18, 11},
-    {"PROTEIN_TRACKBAR_SLIDER_V", 18, 11},
-    {"BLUEGLASS_TRACKBAR_SLIDER_V", 18, 11},
-    {"MACOS_SCROLLBAR_BUTTON", 96, 22},
-    {"WINXP_SCROLLBAR_BUTTON", 96, 17},
-    {"DEEPBLUE_SCROLLBAR_BUTTON", 96, 16},
-    {"PROTEIN_SCROLLBAR_BUTTON", 96, 16},
-    {"BLUEGLASS_SCROLLBAR_BUTTON", 102, 16},
-    {"MACOS_SCROLLBAR_TRACK", 33, 16},
-    {"WINXP_SCROLLBAR_TRACK", 21, 16},
-    {"DEEPBLUE_SCROLLBAR_TRACK", 21, 16},
-    {"PROTEIN_SCROLLBAR_TRACK", 21, 16},
-    {"BLUEGLASS_SCROLLBAR_TRACK", 21, 16},
-    {"MACOS_CHECKLIST", 40, 11},
-    {"WINXP_CHECKLIST", 44, 11},
-    {"DEEPBLUE_CHECKLIST", 44, 11},
-    {"PROTEIN_CHECKLIST", 44, 11},
-    {"BLUEGLASS_CHECKLIST", 44, 11},
-    {"MACOS_SCROLLBUTTON", 72, 18},
-    {"WINXP_SCROLLBUTTON", 72, 18},
-    {"MORE_SCROLLBUTTON", 72, 17},
-    {"MACOS_TAB", 36, 27},
-    {"WINXP_TAB", 18, 18},
-    {"DEEPBLUE_TAB", 12, 17},
-    {"PROTEIN_TAB", 18, 17},
-    {"BLUEGLASS_TAB", 18, 17},
-    {"MACOS_TAB_LINE", 17, 7},
-    {"WINXP_TAB_LINE", 8, 1},
-    {"DEEPBLUE_TAB_LINE", 5, 5},
-    {"PROTEIN_TAB_LINE", 10, 5},
-    {"BLUEGLASS_TAB_LINE", 10, 5},
-    {"MACOS_SIDECHENNEL_HANDLE", 7, 84},
-    {"WINXP_SIDECHENNEL_HANDLE", 8, 86},
-    {"DEEPBLUE_SIDECHENNEL_HANDLE", 8, 83},
-    {"PROTEIN_SIDECHENNEL_HANDLE", 8, 83},
-    {"BLUEGLASS_SIDECHENNEL_HANDLE", 8, 86},
-    {"MACOS_SIDECHENNEL_BAR", 1, 21},
-    {"WINXP_SIDECHENNEL_BAR", 1, 21},
-    {"DEEPBLUE_SIDECHENNEL_BAR", 1, 20},
-    {"PROTEIN_SIDECHENNEL_BAR", 1, 21},
-    {"BLUEGLASS_SIDECHENNEL_BAR", 1, 21},
-    {"MACOS_COMBOBOX_BUTTON", 16, 17},
-    {"WINXP_COMBOBOX_BUTTON", 16, 18},
-    {"MACOS_FORM_BACKGROUND", 8, 8},
-    {"PROTEIN_FORM_BACKGROUND", 8, 8},
-    {"MACOS_MENU_BAR", 1, 22},
-    {"MACOS_MENU_SELECT", 1, 21},
-    {"MDI_CONTROL_BUTTON", 48, 16},
-    {"MENU_CHECKED", 16, 16},
-    {"MSGDLG", 168, 42},
-    {"PANEL_BUTTON", 52, 12},
-    {"DBNAV_BUTTON", 160, 16},
-    {"SIDECHANNEL_BTN", 7, 9},
-    {"STATUSBAR_HANDLE", 11, 11},
-    {"FONTCOMBO_DEVICE_FNT", 20, 12},
-    {"FONTCOMBO_TRUETYPE_FNT", 20, 12},
-};
 
 constexpr int kLeastInk = 8;  // pixels: the smallest title-button glyph is a 7 x 2 bar
 
@@ -211,31 +92,6 @@ class SkinResourcesTest : public testing::Test {
 protected:
     void SetUp() override { skintest::UseAppResources(); }
 };
-
-class SkinSizeTest : public testing::TestWithParam<SkinSize> {
-protected:
-    void SetUp() override { skintest::UseAppResources(); }
-};
-
-TEST_P(SkinSizeTest, ExistsAtItsSize)
-{
-    const auto bitmap = Skin(GetParam().Name);
-    EXPECT_EQ(bitmap->Width(), GetParam().Width);
-    EXPECT_EQ(bitmap->Height(), GetParam().Height);
-}
-
-INSTANTIATE_TEST_SUITE_P(EverySkinBitmap, SkinSizeTest, testing::ValuesIn(kSkins),
-                         [](const testing::TestParamInfo<SkinSize>& info) { return std::string(info.param.Name); });
-
-TEST_F(SkinResourcesTest, NoBitmapIsEmbeddedThatNoStyleNames)
-{
-    for (const TResourceEntry& entry : AppResources().Entries) {
-        if (entry.Kind != TResourceKind::Bitmap) continue;
-        const bool listed = std::any_of(std::begin(kSkins), std::end(kSkins),
-                                        [&](const SkinSize& s) { return std::string(s.Name) == entry.Name; });
-        EXPECT_TRUE(listed) << entry.Name;
-    }
-}
 
 TEST_F(SkinResourcesTest, MainIconIs32PixelsWithAFuchsiaSurround)
 {
@@ -383,13 +239,6 @@ protected:
     void SetUp() override { skintest::UseAppResources(); }
     [[nodiscard]] static std::string Folder() { return std::string(QZ_SOURCE_DIR) + "/resources/themes/" + GetParam(); }
 };
-
-TEST_P(SampleThemeTest, PacksIntoACompleteThemeFile)
-{
-    TempDir dir;
-    const TThemeFolderResult result = PackThemeFolder(Folder(), dir.File("theme.sui"));
-    EXPECT_TRUE(result.Warnings.empty()) << result.Warnings.front();
-}
 
 TEST_P(SampleThemeTest, PicturesHaveTheDeepBlueSizes)
 {

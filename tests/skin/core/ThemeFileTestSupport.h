@@ -7,7 +7,7 @@
 #include "platform/ui/graphics/Canvas.h"
 #include "skin/core/ThemeElements.h"
 #include "skin/core/ThemeFileReader.h"
-#include "skin/core/ThemeFileWriter.h"
+#include "tools/themefile/ThemeFileWriter.h"
 
 #include <cstdint>
 #include <fstream>

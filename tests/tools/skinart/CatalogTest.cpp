@@ -52,8 +52,8 @@ TEST(CatalogTest, SampleThemesTakeTheDeepBlueSizesAndElementKeys)
     ASSERT_EQ(pieces.size(), BitmapElements().size());
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const BitmapElement& element = BitmapElements()[i];
-        EXPECT_EQ(pieces[i].Name, element.Key);
-        EXPECT_EQ(pieces[i].Size, element.Sizes[2]) << element.Key;
+        EXPECT_EQ(pieces[i].Name, element.Key());
+        EXPECT_EQ(pieces[i].Size, element.Sizes[2]) << element.Key();
     }
 }
 
@@ -63,18 +63,21 @@ TEST(CatalogTest, UnknownNamesAreRefused)
     EXPECT_THROW((void)LookNamed("Plum"), EInvalidOperation);
 }
 
-TEST(LookTableTest, LooksHaveDistinctNamesAndPrefixes)
+TEST(LookTableTest, BuiltInLooksAreTheStylesInOrderAndSamplesAreThemes)
 {
     std::set<std::string_view> names;
-    std::set<std::string_view> prefixes;
     for (const auto* list : {&BuiltInLooks(), &SampleLooks()}) {
-        for (const Look& look : *list) {
-            EXPECT_TRUE(names.insert(look.Name).second) << look.Name;
-            EXPECT_TRUE(prefixes.insert(look.Prefix).second) << look.Prefix;
-        }
+        for (const Look& look : *list) EXPECT_TRUE(names.insert(look.Name).second) << look.Name;
     }
     ASSERT_EQ(BuiltInLooks().size(), std::size_t(kBuiltInLookCount));
-    for (int i = 0; i < kBuiltInLookCount; ++i) EXPECT_EQ(BuiltInLooks()[std::size_t(i)].SizeColumn, i);
+    for (int i = 0; i < kBuiltInLookCount; ++i) {
+        const Look& look = BuiltInLooks()[std::size_t(i)];
+        EXPECT_EQ(look.SizeColumn, i);
+        EXPECT_EQ(int(look.Style), int(MacOS) + i);
+        EXPECT_EQ(look.Name, GetEnumName(EnumInfoOf(look.Style), look.Style));
+    }
+    for (const Look& look : SampleLooks()) EXPECT_EQ(look.Style, FromThemeFile) << look.Name;
+    EXPECT_THROW((void)ResourceNameOf(BitmapElementByKey("ButtonImage"), LookNamed("Amber")), EInvalidOperation);
 }
 
 // The title buttons sit ButtonTop rows down the bar; they must fit in it.

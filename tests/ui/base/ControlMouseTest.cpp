@@ -160,7 +160,7 @@ TEST_F(ControlMouseTest, AControlHiddenUnderThePointerIsLeft)
     ASSERT_TRUE(graphic->MouseInControl());
     graphic->Hide();
     EXPECT_FALSE(graphic->MouseInControl());
-    EXPECT_EQ(App().MouseControl(), nullptr);
+    EXPECT_EQ(App().Pointer().MouseControl(), nullptr);
 }
 
 TEST_F(ControlMouseTest, DoubleClicksNeedCsDoubleClicks)

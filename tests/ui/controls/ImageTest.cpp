@@ -150,6 +150,10 @@ TEST_F(ImageTest, PictureCursorAndClickHandlerComeFromADescription)
     EXPECT_TRUE(form->imgCf->Picture()->Graphic()->Transparent());
     Click(form->imgCf);
     EXPECT_EQ(form->clicks, 1);
+    // Quick presses are each a click of their own, never pairs of a double click.
+    for (int i = 0; i < 4; ++i) Desktop().InjectClick(ScreenPointOf(form->imgCf));
+    Pump();
+    EXPECT_EQ(form->clicks, 5);
 }
 
 }  // namespace

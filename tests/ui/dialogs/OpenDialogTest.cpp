@@ -21,6 +21,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace uitest {
@@ -281,6 +283,44 @@ TEST_F(OpenDialogTest, DoubleClicksOpenFoldersAndConfirmFiles)
     }));
     EXPECT_EQ(inside, folder.Path("sub"));
     EXPECT_EQ(dialog->FileName(), folder.Path("sub/inner.exe"));
+}
+
+TEST_F(OpenDialogTest, OpeningAFolderEmptiesTheFileNameField)
+{
+    std::string afterDoubleClick;
+    std::string afterUp;
+    std::string message;
+    EXPECT_FALSE(Run([&] {
+        Click(Files(), Row("alpha.exe"));  // the name goes into the field
+        DoubleClick(Files(), Row("sub/"));
+        afterDoubleClick = Part<TCustomEdit>("edtFileName")->Text();
+        Click(Files(), Row("inner.exe"));
+        Click(chooser, "btnUp");
+        afterUp = Part<TCustomEdit>("edtFileName")->Text();
+        Click(chooser, "btnOpen");  // nothing typed, nothing selected: nothing happens
+        message = Message();
+        Click(chooser, "btnCancel");
+    }));
+    EXPECT_EQ(afterDoubleClick, "");
+    EXPECT_EQ(afterUp, "");
+    EXPECT_EQ(message, "") << "no file that was never asked for is looked up";
+}
+
+TEST_F(OpenDialogTest, AFolderWithoutReadPermissionIsReportedNotShownEmpty)
+{
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not hold back the superuser";
+    fs::permissions(folder.Path("Zeta"), fs::perms::none);
+    std::string message;
+    std::vector<std::string> items;
+    EXPECT_FALSE(Run([&] {
+        DoubleClick(Files(), Row("Zeta/"));
+        message = Message();
+        items = Shown();
+        PressKey(VK_ESCAPE);
+    }));
+    fs::permissions(folder.Path("Zeta"), fs::perms::owner_all);
+    EXPECT_NE(message.find("没有读取它的权限"), std::string::npos) << message;
+    EXPECT_EQ(items, (std::vector<std::string>{"sub/", "Zeta/", "alpha.exe", "Beta.EXE"}));
 }
 
 TEST_F(OpenDialogTest, TheUpButtonGoesToTheParentFolder)

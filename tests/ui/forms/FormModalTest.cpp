@@ -1,10 +1,14 @@
 // ShowModal: the nested loop ends when ModalResult is set (a timer or a
 // button sets it here), other windows are disabled meanwhile and enabled
-// afterwards, closing gives mrCancel, CloseQuery can hold the form.
+// afterwards, closing gives mrCancel, CloseQuery can hold the form; the
+// form is owned by the window that was active.
 
 #include "tests/ui/UiTestFixture.h"
 
+#include "platform/core/Resources.h"
 #include "platform/ui/base/Timer.h"
+
+QZ_DECLARE_RESOURCE_TABLE(UiTestResources);
 
 namespace uitest {
 namespace {
@@ -13,6 +17,7 @@ class FormModalTest : public UiTest {
 protected:
     void SetUp() override
     {
+        RegisterResources(UiTestResources());  // the program's icon among them
         main = ShownMainForm({0, 0, 400, 300});
         dialog = NewForm<TForm>(&App());
         dialog->SetBorderStyle(bsDialog);
@@ -121,6 +126,25 @@ TEST_F(FormModalTest, ModalLoopsNest)
     });
     EXPECT_EQ(dialog->ShowModal(), mrIgnore);
     EXPECT_EQ(innerResult, mrRetry);
+}
+
+// On the desktop the modal form is the active window's dialog (above it,
+// minimised with it), and every window shows the program's icon.
+TEST_F(FormModalTest, TheModalFormBelongsToTheActiveWindowAndCarriesTheIcon)
+{
+    const win::HeadlessWindow* native = nullptr;
+    OnFirstTick([&] {
+        native = Desktop().NativeWindow(dialog->WindowHandle());
+        EXPECT_EQ(GetWindow(dialog->WindowHandle(), GW_OWNER), main->WindowHandle());
+        ASSERT_NE(native, nullptr);
+        EXPECT_EQ(native->desc.owner, main->WindowHandle());
+        ASSERT_TRUE(native->icon.has_value());
+        EXPECT_EQ(native->icon->GetPixel(0, 0) >> 24, 0u) << "the key colour is transparent";
+        EXPECT_EQ(*native->icon, *Desktop().NativeWindow(main->WindowHandle())->icon);
+        dialog->SetModalResult(mrOk);
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_NE(native, nullptr);
 }
 
 TEST_F(FormModalTest, AFormFreedInsideItsLoopEndsItQuietly)

@@ -47,6 +47,11 @@ void HeadlessBackend::SetNativeMinimized(HWND window, bool minimized)
     if (HeadlessWindow* w = m_screen.Find(window)) w->minimized = minimized;
 }
 
+void HeadlessBackend::SetNativeOwner(HWND window, HWND owner)
+{
+    if (HeadlessWindow* w = m_screen.Find(window)) w->desc.owner = owner;
+}
+
 void HeadlessBackend::SetNativeZOrder(const std::vector<HWND>& bottomToTop)
 {
     m_screen.SetZOrder(bottomToTop);

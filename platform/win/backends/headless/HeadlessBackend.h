@@ -41,6 +41,7 @@ public:
     void SetNativeTitle(HWND window, const std::string& title) override;
     void ShowNativeWindow(HWND window, bool visible, bool activate) override;
     void SetNativeMinimized(HWND window, bool minimized) override;
+    void SetNativeOwner(HWND window, HWND owner) override;
     void SetNativeZOrder(const std::vector<HWND>& bottomToTop) override;
     void SetNativeShape(HWND window, const Region* shape) override;
     void FocusNativeWindow(HWND window) override;

@@ -38,6 +38,8 @@ void HeadlessScreen::Add(HWND window, const NativeWindowDesc& desc)
     HeadlessWindow& w = m_windows[window];
     w.desc = desc;
     w.desc.bounds = desc.bounds.Normalized();
+    if (desc.icon) w.icon = *desc.icon;
+    w.desc.icon = nullptr;
     w.pixels = PixelBuffer(w.desc.bounds.Width(), w.desc.bounds.Height());
     m_zOrder.push_back(window);
 }

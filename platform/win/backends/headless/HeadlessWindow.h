@@ -10,7 +10,8 @@
 namespace win {
 
 struct HeadlessWindow {
-    NativeWindowDesc desc;        // as created; bounds and title follow later changes
+    NativeWindowDesc desc;        // as created; bounds, title and owner follow later changes; no icon pointer
+    std::optional<PixelBuffer> icon;  // a copy of the icon it was given
     bool visible = false;
     bool minimized = false;
     std::optional<Region> shape;  // window coordinates; none for a rectangle

@@ -99,6 +99,13 @@ void SdlBackend::SetNativeMinimized(HWND window, bool minimized)
     m_impl->zOrder.clear();
 }
 
+void SdlBackend::SetNativeOwner(HWND window, HWND owner)
+{
+    SdlNativeWindow* w = m_impl->windows.Find(window);
+    const SdlNativeWindow* o = m_impl->windows.Find(owner);
+    if (w) w->SetOwner(o ? o->XId() : 0);
+}
+
 void SdlBackend::SetNativeZOrder(const std::vector<HWND>& bottomToTop)
 {
     std::vector<HWND> order;
@@ -120,7 +127,12 @@ void SdlBackend::SetNativeShape(HWND window, const Region* shape)
 
 void SdlBackend::FocusNativeWindow(HWND window)
 {
-    if (SdlNativeWindow* w = m_impl->windows.Find(window)) w->Focus();
+    SdlNativeWindow* w = m_impl->windows.Find(window);
+    if (!w || !w->IsShown()) return;
+    // The window that gets the keyboard comes forward, whatever the desktop stacked meanwhile.
+    w->Raise();
+    w->Focus();
+    m_impl->zOrder.clear();
 }
 
 void SdlBackend::Present(HWND window, const PixelBuffer& backBuffer, const Region& dirty)

@@ -1,6 +1,7 @@
 #include "platform/win/backends/sdl/SdlNativeWindow.h"
 
 #include "platform/core/Exception.h"
+#include "platform/gfx/PixelBuffer.h"
 #include "platform/win/backends/sdl/X11Shape.h"
 
 #include <SDL.h>
@@ -33,7 +34,7 @@ TSize AtLeastOne(TSize s) { return {std::max(s.cx, 1), std::max(s.cy, 1)}; }
 
 }  // namespace
 
-SdlNativeWindow::SdlNativeWindow(const NativeWindowDesc& desc, SDL_Window* ownerWindow)
+SdlNativeWindow::SdlNativeWindow(const NativeWindowDesc& desc, XWindowId owner)
     : m_kind(desc.kind), m_userSizable(desc.kind == NativeKind::Decorated && desc.resizable),
       m_known(desc.bounds.Normalized())
 {
@@ -50,8 +51,24 @@ SdlNativeWindow::SdlNativeWindow(const NativeWindowDesc& desc, SDL_Window* owner
     m_xid = info->window;
     if (desc.kind != NativeKind::Popup) m_x11.UseStaticGravity(m_xid);
     if (desc.kind == NativeKind::Decorated && !m_userSizable) m_x11.SetFixedSize(m_xid, size);
-    // Dialogs stay above their owner and out of the task bar.
-    if (ownerWindow && desc.kind != NativeKind::Popup) SDL_SetWindowModalFor(m_window, ownerWindow);
+    if (owner) SetOwner(owner);
+    if (desc.icon) SetIcon(*desc.icon);
+}
+
+void SdlNativeWindow::SetOwner(XWindowId owner)
+{
+    if (m_kind != NativeKind::Popup) m_x11.SetOwner(m_xid, owner);
+}
+
+void SdlNativeWindow::SetIcon(const PixelBuffer& icon)
+{
+    // Our pixels are 0xAARRGGBB in native byte order: SDL's ARGB8888. SDL copies them.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<TPixel*>(icon.Data()), icon.Width(), icon.Height(), 32, int(icon.Width() * sizeof(TPixel)),
+        SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return;  // the desktop's generic icon stays
+    SDL_SetWindowIcon(m_window, surface);
+    SDL_FreeSurface(surface);
 }
 
 SdlNativeWindow::~SdlNativeWindow()
@@ -216,6 +233,8 @@ bool SdlNativeWindow::AdoptMinimized(bool minimized, std::uint32_t nowMs)
 {
     // Reports soon after our own request are its echoes, possibly out of date.
     if (minimized == m_minimized || nowMs - m_minimizedSetAtMs < kSettleMs) return false;
+    // SDL reports every unmapping as minimised: a window we hid, or a pop-up, is no icon.
+    if (!m_visible || m_kind == NativeKind::Popup) return false;
     m_minimized = minimized;
     return true;
 }

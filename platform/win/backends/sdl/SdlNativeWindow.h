@@ -23,9 +23,9 @@ namespace win {
 
 class SdlNativeWindow {
 public:
-    // Hidden until shown. ownerWindow is the owner's SDL window, if any.
+    // Hidden until shown. owner is the owner's X window, or 0.
     // Throws EOutOfResources when SDL cannot make the window.
-    SdlNativeWindow(const NativeWindowDesc& desc, SDL_Window* ownerWindow);
+    SdlNativeWindow(const NativeWindowDesc& desc, XWindowId owner);
     ~SdlNativeWindow();
     SdlNativeWindow(const SdlNativeWindow&) = delete;
     SdlNativeWindow& operator=(const SdlNativeWindow&) = delete;
@@ -41,6 +41,8 @@ public:
     void SetTitle(const std::string& title);
     void Show(bool visible, bool activate);
     void SetMinimized(bool minimized);
+    // Pop-ups are the window manager's business only through their owner's stacking.
+    void SetOwner(XWindowId owner);
     void SetShape(const Region* shape);
     void Focus();
     void Raise();
@@ -64,6 +66,7 @@ public:
 private:
     [[nodiscard]] TRect ReportedBounds() const;
     void ShowPopup(bool visible);
+    void SetIcon(const PixelBuffer& icon);
     // Sends m_known to the X server; the echo is due within kSettleMs.
     void RequestBounds();
     void ApplyShape();

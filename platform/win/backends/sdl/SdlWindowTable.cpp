@@ -8,7 +8,7 @@ SdlNativeWindow& SdlWindowTable::Create(HWND window, const NativeWindowDesc& des
 {
     if (m_windows.contains(window)) throw EInvalidOperation("The window already has a native window");
     const SdlNativeWindow* owner = Find(desc.owner);
-    auto created = std::make_unique<SdlNativeWindow>(desc, owner ? owner->Sdl() : nullptr);
+    auto created = std::make_unique<SdlNativeWindow>(desc, owner ? owner->XId() : 0);
     return *(m_windows[window] = std::move(created));
 }
 

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include <algorithm>
@@ -120,6 +121,19 @@ void X11Desktop::SetFixedSize(XWindowId window, std::optional<TSize> size) const
 void X11Desktop::Raise(XWindowId window) const
 {
     XRaiseWindow(m_display, window);
+    XFlush(m_display);
+}
+
+void X11Desktop::SetOwner(XWindowId window, XWindowId owner) const
+{
+    if (owner)
+        XSetTransientForHint(m_display, window, owner);
+    else
+        XDeleteProperty(m_display, window, XA_WM_TRANSIENT_FOR);
+    const Atom type = XInternAtom(m_display, "_NET_WM_WINDOW_TYPE", False);
+    const Atom kind = XInternAtom(m_display, owner ? "_NET_WM_WINDOW_TYPE_DIALOG" : "_NET_WM_WINDOW_TYPE_NORMAL", False);
+    XChangeProperty(m_display, window, type, XA_ATOM, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(&kind),
+                    1);
     XFlush(m_display);
 }
 

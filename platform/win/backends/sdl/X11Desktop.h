@@ -38,6 +38,10 @@ public:
     // Min and max size both set to size (the user cannot resize); nullopt lifts the limits.
     void SetFixedSize(XWindowId window, std::optional<TSize> size) const;
     void Raise(XWindowId window) const;
+    // Marks the window as owner's dialog (WM_TRANSIENT_FOR and the dialog
+    // window type), so that the window manager keeps it above its owner and
+    // minimises them together; owner 0 makes it a normal window again.
+    void SetOwner(XWindowId window, XWindowId owner) const;
     // Maps (on top) or unmaps a window behind SDL's back; SDL learns of it from the X events.
     void Map(XWindowId window) const;
     void Unmap(XWindowId window) const;

@@ -2,11 +2,11 @@
 // refusals and their messages, unpacking without replacing anything, and
 // listing a file's elements and stray entries.
 
-#include "ThemeFileTestSupport.h"
+#include "tests/skin/core/ThemeFileTestSupport.h"
 
 #include "platform/core/Exception.h"
 #include "skin/core/FileThemeMgr.h"
-#include "skin/core/ThemeFileFolder.h"
+#include "tools/themefile/ThemeFileFolder.h"
 #include "tests/core/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "skin/core/ThemeFileFolder.h"
+#include "tools/themefile/ThemeFileFolder.h"
 
 #include "platform/core/Exception.h"
 #include "platform/core/FileStream.h"
@@ -7,14 +7,16 @@
 #include "platform/ui/graphics/Bitmap.h"
 #include "skin/core/ThemeElements.h"
 #include "skin/core/ThemeFileReader.h"
-#include "skin/core/ThemeFileWriter.h"
+#include "skin/core/ThemeFileRecord.h"
+#include "tools/themefile/ThemeFileWriter.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <system_error>
 #include <filesystem>
+#include <iterator>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -33,17 +35,6 @@ std::optional<int> ElementIdOf(std::string_view key)
         if (SameText(ThemeElementKey(id), key)) return id;
     }
     return std::nullopt;
-}
-
-const char* KindName(TThemeElementKind kind)
-{
-    switch (kind) {
-    case TThemeElementKind::Integer: return "integer";
-    case TThemeElementKind::Color: return "colour";
-    case TThemeElementKind::Bitmap: return "bitmap";
-    case TThemeElementKind::Bool: return "boolean";
-    }
-    return "?";
 }
 
 // Names from files may hold anything: keep messages on one readable line.
@@ -94,28 +85,6 @@ std::optional<int> ParseBool(std::string_view s)
     return std::nullopt;
 }
 
-std::optional<int> ParseValue(TThemeElementKind kind, std::string_view text)
-{
-    switch (kind) {
-    case TThemeElementKind::Integer: return ParseDecimal(text);
-    case TThemeElementKind::Color: return ParseColour(text);
-    case TThemeElementKind::Bool: return ParseBool(text);
-    case TThemeElementKind::Bitmap: break;
-    }
-    return std::nullopt;
-}
-
-const char* ExpectedForm(TThemeElementKind kind)
-{
-    switch (kind) {
-    case TThemeElementKind::Integer: return "a decimal integer";
-    case TThemeElementKind::Color: return "a colour 0xBBGGRR";
-    case TThemeElementKind::Bool: return "True, False, 1 or 0";
-    case TThemeElementKind::Bitmap: break;
-    }
-    return "a picture";
-}
-
 std::string FormatColour(int value)
 {
     char text[16];
@@ -123,15 +92,60 @@ std::string FormatColour(int value)
     return text;
 }
 
-std::string FormatValue(TThemeElementKind kind, int value)
+std::string FormatBool(int value)
 {
-    switch (kind) {
-    case TThemeElementKind::Color: return FormatColour(value);
-    case TThemeElementKind::Bool: return value ? "True" : "False";
-    case TThemeElementKind::Integer:
-    case TThemeElementKind::Bitmap: break;
-    }
+    return value ? "True" : "False";
+}
+
+std::string FormatDecimal(int value)
+{
     return IntToStr(value);
+}
+
+void AddNumber(TsuiThemeFileWriter& writer, const std::string& key, int value)
+{
+    writer.AddInteger(key, value);
+}
+
+void AddBool(TsuiThemeFileWriter& writer, const std::string& key, int value)
+{
+    writer.AddBool(key, value != 0);
+}
+
+// Everything that differs between the kinds of element, one row per kind in
+// the order of TThemeElementKind. Bitmaps are files, not values: their row
+// has no parser, formatter or writer.
+struct KindRow {
+    TThemeElementKind Kind;
+    const char* Name;          // in listings and messages
+    const char* ExpectedForm;  // what values.txt must give
+    TThemeEntryType Stored;    // the entry type that holds it in a theme file
+    std::optional<int> (*Parse)(std::string_view text);
+    std::string (*Format)(int value);
+    void (*Add)(TsuiThemeFileWriter& writer, const std::string& key, int value);
+};
+
+constexpr KindRow kKinds[] = {
+    {TThemeElementKind::Integer, "integer", "a decimal integer", TThemeEntryType::Integer, ParseDecimal,
+     FormatDecimal, AddNumber},
+    {TThemeElementKind::Color, "colour", "a colour 0xBBGGRR", TThemeEntryType::Integer, ParseColour, FormatColour,
+     AddNumber},
+    {TThemeElementKind::Bitmap, "bitmap", "a picture", TThemeEntryType::File, nullptr, nullptr, nullptr},
+    {TThemeElementKind::Bool, "boolean", "True, False, 1 or 0", TThemeEntryType::Bool, ParseBool, FormatBool, AddBool},
+};
+
+constexpr bool RowsInKindOrder()
+{
+    for (std::size_t i = 0; i < std::size(kKinds); ++i) {
+        if (std::size_t(kKinds[i].Kind) != i) return false;
+    }
+    return std::size(kKinds) == std::size_t(TThemeElementKind::Bool) + 1;
+}
+static_assert(RowsInKindOrder(), "one row per element kind, in the order of TThemeElementKind");
+
+const KindRow& RowOf(TThemeElementKind kind)
+{
+    return kKinds[std::size_t(kind)];
 }
 
 // --- packing -----------------------------------------------------------------------
@@ -151,15 +165,12 @@ PerElement<std::optional<int>> ReadValues(const fs::path& file)
         const std::string text = Trim(line.substr(separator + 1));
         const std::optional<int> id = ElementIdOf(key);
         if (!id) throw EReadError(where + "no theme element is named \"" + key + "\"");
-        const TThemeElementKind kind = ThemeElementKindOf(*id);
-        if (kind == TThemeElementKind::Bitmap) {
-            throw EReadError(where + key + " is a bitmap: give it as " + key + kBitmapExt);
-        }
+        const KindRow& row = RowOf(ThemeElementKindOf(*id));
+        if (!row.Parse) throw EReadError(where + key + " is a bitmap: give it as " + key + kBitmapExt);
         if (values[*id]) throw EReadError(where + key + " is given twice");
-        values[*id] = ParseValue(kind, text);
+        values[*id] = row.Parse(text);
         if (!values[*id]) {
-            throw EReadError(where + "\"" + text + "\" is no value for " + key + " (expected " + ExpectedForm(kind) +
-                             ")");
+            throw EReadError(where + "\"" + text + "\" is no value for " + key + " (expected " + row.ExpectedForm + ")");
         }
     }
     return values;
@@ -191,7 +202,7 @@ PerElement<std::string> FindPictures(const fs::path& folder)
         if (!id) throw EReadError(name + ": no theme element is named \"" + key + "\"");
         const TThemeElementKind kind = ThemeElementKindOf(*id);
         if (kind != TThemeElementKind::Bitmap) {
-            throw EReadError(name + ": " + key + " is " + KindName(kind) + ", give it in " + kValuesFile);
+            throw EReadError(name + ": " + key + " is " + RowOf(kind).Name + ", give it in " + kValuesFile);
         }
         if (!pictures[*id].empty()) throw EReadError(name + ": " + key + " is given twice");
         CheckPicture(path);
@@ -203,28 +214,25 @@ PerElement<std::string> FindPictures(const fs::path& folder)
 // --- unpacking and listing -----------------------------------------------------------
 
 // Whether the file entry `name` of type `type` stands for a theme element.
-bool IsElementEntry(const std::string& name, TThemeElementKind type)
+bool IsElementEntry(const std::string& name, TThemeEntryType type)
 {
     const std::optional<int> id = ElementIdOf(name);
-    if (!id) return false;
-    const TThemeElementKind kind = ThemeElementKindOf(*id);
-    if (type == TThemeElementKind::Integer) return kind == TThemeElementKind::Integer || kind == TThemeElementKind::Color;
-    return kind == type;
+    return id && RowOf(ThemeElementKindOf(*id)).Stored == type;
 }
 
 // The file's entries that stand for no element, as "name<TAB>type".
 std::vector<std::string> OtherEntries(const TsuiThemeFileReader& reader)
 {
     std::vector<std::string> others;
-    const auto scan = [&](const TStrings& list, bool named, TThemeElementKind type, const char* typeName) {
+    const auto scan = [&](const TStrings& list, bool named, TThemeEntryType type, const char* typeName) {
         for (int i = 0; i < list.Count(); ++i) {
             const std::string name = named ? list.Names(i) : list[i];
             if (!IsElementEntry(name, type)) others.push_back(Printable(name) + "\t" + typeName);
         }
     };
-    scan(reader.Files(), false, TThemeElementKind::Bitmap, "file");
-    scan(reader.Integers(), true, TThemeElementKind::Integer, "integer");
-    scan(reader.Bools(), true, TThemeElementKind::Bool, "boolean");
+    scan(reader.Files(), false, TThemeEntryType::File, "file");
+    scan(reader.Integers(), true, TThemeEntryType::Integer, "integer");
+    scan(reader.Bools(), true, TThemeEntryType::Bool, "boolean");
     for (int i = 0; i < reader.Texts().Count(); ++i) others.push_back(Printable(reader.Texts().Names(i)) + "\ttext");
     return others;
 }
@@ -233,7 +241,7 @@ std::vector<std::string> OtherEntries(const TsuiThemeFileReader& reader)
 std::optional<int> StoredValue(const TsuiThemeFileReader& reader, int id)
 {
     const std::string key(ThemeElementKey(id));
-    const bool isBool = ThemeElementKindOf(id) == TThemeElementKind::Bool;
+    const bool isBool = RowOf(ThemeElementKindOf(id)).Stored == TThemeEntryType::Bool;
     const TStrings& list = isBool ? reader.Bools() : reader.Integers();
     const int index = list.IndexOfName(key);
     if (index < 0) return std::nullopt;
@@ -277,20 +285,15 @@ TThemeFolderResult PackThemeFolder(const std::string& folder, const std::string&
     TsuiThemeFileWriter writer(outFile);
     for (int id = 1; id <= kThemeElementCount; ++id) {
         const std::string key(ThemeElementKey(id));
-        switch (ThemeElementKindOf(id)) {
-        case TThemeElementKind::Bitmap:
+        const KindRow& row = RowOf(ThemeElementKindOf(id));
+        if (!row.Add) {
             if (!pictures[id].empty()) writer.AddFile(key, pictures[id]);
             else result.Warnings.push_back(key + kBitmapExt + " is missing");
-            continue;
-        case TThemeElementKind::Bool:
-            if (values[id]) writer.AddBool(key, *values[id] != 0);
-            break;
-        case TThemeElementKind::Integer:
-        case TThemeElementKind::Color:
-            if (values[id]) writer.AddInteger(key, *values[id]);
-            break;
+        } else if (values[id]) {
+            row.Add(writer, key, *values[id]);
+        } else {
+            result.Warnings.push_back(key + " is missing from " + kValuesFile);
         }
-        if (!values[id]) result.Warnings.push_back(key + " is missing from " + kValuesFile);
     }
     writer.Save();
     return result;
@@ -304,11 +307,11 @@ TThemeFolderResult UnpackThemeFile(const std::string& file, const std::string& f
     TStringList values;
     for (int id = 1; id <= kThemeElementCount; ++id) {
         const std::string key(ThemeElementKey(id));
-        const TThemeElementKind kind = ThemeElementKindOf(id);
-        if (kind == TThemeElementKind::Bitmap) {
+        const KindRow& row = RowOf(ThemeElementKindOf(id));
+        if (!row.Format) {
             if (TStream* data = reader.GetFile(key)) outputs.emplace_back(fs::path(folder) / (key + kBitmapExt), data->ReadToEnd());
         } else if (const std::optional<int> value = StoredValue(reader, id)) {
-            values.Add(key + "=" + FormatValue(kind, *value));
+            values.Add(key + "=" + row.Format(*value));
         }
     }
     outputs.emplace_back(fs::path(folder) / kValuesFile, values.Text());
@@ -329,15 +332,15 @@ std::vector<std::string> ListThemeFile(const std::string& file)
     TsuiThemeFileReader reader(file);
     std::vector<std::string> lines;
     for (int id = 1; id <= kThemeElementCount; ++id) {
-        const TThemeElementKind kind = ThemeElementKindOf(id);
+        const KindRow& row = RowOf(ThemeElementKindOf(id));
         std::string value;
-        if (kind == TThemeElementKind::Bitmap) {
+        if (!row.Format) {
             value = DescribePicture(reader, id);
         } else {
             const std::optional<int> stored = StoredValue(reader, id);
-            value = stored ? FormatValue(kind, *stored) : "missing";
+            value = stored ? row.Format(*stored) : "missing";
         }
-        lines.push_back(std::string(ThemeElementKey(id)) + "\t" + KindName(kind) + "\t" + value);
+        lines.push_back(std::string(ThemeElementKey(id)) + "\t" + row.Name + "\t" + value);
     }
     for (const std::string& other : OtherEntries(reader)) lines.push_back(other + "\tnot a theme element");
     return lines;

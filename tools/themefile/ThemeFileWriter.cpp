@@ -1,4 +1,4 @@
-#include "skin/core/ThemeFileWriter.h"
+#include "tools/themefile/ThemeFileWriter.h"
 
 #include "platform/core/Exception.h"
 #include "platform/core/FileStream.h"

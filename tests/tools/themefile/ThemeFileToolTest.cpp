@@ -1,7 +1,7 @@
 // The suitheme program's exit codes and output: 0 done, 1 input refused, 2
 // bad command line.
 
-#include "ThemeFileTestSupport.h"
+#include "tests/skin/core/ThemeFileTestSupport.h"
 
 #include "tests/core/TempDir.h"
 

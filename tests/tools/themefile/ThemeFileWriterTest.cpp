@@ -1,7 +1,7 @@
 // Writing theme files: exact bytes, the order of the four kinds of entry,
 // cut and repeated names, names holding "=", and saving again or after errors.
 
-#include "ThemeFileTestSupport.h"
+#include "tests/skin/core/ThemeFileTestSupport.h"
 
 #include "platform/core/FileStream.h"
 #include "tests/core/TempDir.h"

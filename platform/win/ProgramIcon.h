@@ -1,0 +1,18 @@
+#pragma once
+// The program's icon (the icon resource MAINICON) as the desktop shows it
+// on every top-level window: decoded once, its key colour (fuchsia, as
+// icons are stored) made transparent.
+
+#include "platform/gfx/PixelBuffer.h"
+
+#include <optional>
+
+namespace win {
+
+// nullptr when the program has no main icon or it cannot be decoded.
+[[nodiscard]] const PixelBuffer* ProgramIcon();
+
+// The icon's pixels with the key colour transparent and everything else opaque.
+[[nodiscard]] PixelBuffer IconWithAlpha(const PixelBuffer& stored);
+
+}  // namespace win

@@ -1,0 +1,148 @@
+// TsuiForm's hold on its form: the replaced window procedure (put back in
+// place whenever the form's window is made again), the form's size and
+// activation, the resize hit tests, and keys for the menu.
+
+#include "skin/frame/SUIForm.h"
+
+#include "platform/ui/forms/Application.h"
+#include "platform/ui/forms/CustomForm.h"
+#include "platform/ui/menus/MainMenu.h"
+#include "platform/win/WinApi.h"
+#include "skin/core/SUIPublic.h"
+#include "skin/frame/SUIFrameHitTest.h"
+#include "skin/frame/SUITitleBar.h"
+
+// The replaced procedure outlives the skinned form when the form's window
+// is subclassed again by someone else: it then only passes messages on.
+struct TFormSubclass {
+    TsuiForm* Owner = nullptr;
+    HWND Window = nullptr;      // the form window it is installed on
+    WNDPROC OldProc = nullptr;  // that window's procedure before
+    WNDPROC Proc = nullptr;     // ours
+};
+
+namespace {
+
+constexpr DWORD kCaptionBits = WS_CAPTION;  // WS_BORDER and WS_DLGFRAME
+
+}  // namespace
+
+void TsuiForm::SubclassForm()
+{
+    if (!m_form || !m_form->HandleAllocated() || ComponentState().Contains(csDesigning)) return;
+    const HWND hwnd = m_form->WindowHandle();
+    if (m_subclass && m_subclass->Window == hwnd) return;
+    if (!m_subclass) {
+        m_subclass = std::make_shared<TFormSubclass>();
+        m_subclass->Owner = this;
+        m_subclass->Proc = MakeObjectInstance(
+            [s = m_subclass](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+                if (!s->Owner) return CallWindowProc(s->OldProc, h, msg, w, l);
+                return s->Owner->NewParentWndProc(h, msg, w, l);
+            });
+    }
+    m_subclass->Window = hwnd;
+    m_subclass->OldProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtr(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(m_subclass->Proc)));
+    const auto style = DWORD(GetWindowLongPtr(hwnd, GWL_STYLE));
+    SetWindowLongPtr(hwnd, GWL_STYLE, LONG_PTR(style & ~kCaptionBits));
+}
+
+void TsuiForm::ReleaseForm()
+{
+    if (!m_subclass) return;
+    m_subclass->Owner = nullptr;
+    const HWND hwnd = m_subclass->Window;
+    const bool ours = hwnd && IsWindow(hwnd) &&
+                      reinterpret_cast<WNDPROC>(GetWindowLongPtr(hwnd, GWL_WNDPROC)) == m_subclass->Proc;
+    if (ours) SetWindowLongPtr(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(m_subclass->OldProc));
+    if (ours || !hwnd || !IsWindow(hwnd)) {
+        FreeObjectInstance(m_subclass->Proc);
+        m_subclass.reset();
+        return;
+    }
+    // Someone subclassed the window after us: our procedure stays in the
+    // chain and passes everything on.
+    m_subclass = nullptr;
+}
+
+LRESULT TsuiForm::NewParentWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    const std::shared_ptr<TFormSubclass> subclass = m_subclass;
+    TMessage message{msg, wParam, lParam, CallWindowProc(subclass->OldProc, hwnd, msg, wParam, lParam)};
+    if (!subclass->Owner) return message.Result;  // the skinned form went meanwhile
+    switch (msg) {
+    case WM_NCDESTROY: subclass->Window = nullptr; break;
+    case WM_KEYDOWN: message.Result = ProcessKeyPress(message); break;
+    case WM_SHOWWINDOW: m_form->SetMenu(nullptr); break;
+    case WM_ACTIVATE: if (m_titleBar) m_titleBar->SetActive(LOWORD(wParam) != WA_INACTIVE); break;
+    case WM_SIZE: FormSized(); break;
+    case WM_ERASEBKGND: PaintFormBorder(); break;
+    case WM_NCHITTEST: FormHitTest(message); break;
+    default: break;
+    }
+    return message.Result;
+}
+
+bool TsuiForm::FormMaximized() const
+{
+    return m_form && m_form->WindowState() == wsMaximized;
+}
+
+void TsuiForm::FormSized()
+{
+    if (m_startMaximized && !IsZoomed(m_form->WindowHandle())) {
+        m_startMaximized = false;
+        PlaceControl(m_form, m_normalBounds);
+    }
+    if (IsZoomed(m_form->WindowHandle()) && m_form->FormStyle() != fsMDIChild && m_formBorderStyle != bsNone) {
+        PlaceControl(m_form, GetWorkAreaRect());
+    }
+    AlignSelf();
+    PaintFormBorder();
+    if (m_titleBar) m_titleBar->OnFormReSize();
+}
+
+void TsuiForm::FormHitTest(TMessage& message)
+{
+    if (IsZoomed(m_form->WindowHandle())) return;
+    if (m_form->FormStyle() == fsMDIForm && message.Result == HTCLIENT) message.Result = HTTRANSPARENT;
+    if (m_formBorderStyle != bsSizeable) return;
+    const TPoint p = m_form->ScreenToClient(LParamToPoint(message.LParam));
+    const TRect client = m_form->ClientRect();
+    message.Result = FormEdgeHitTest(p, {client.Width(), client.Height()}, int(message.Result));
+}
+
+LRESULT TsuiForm::ProcessKeyPress(const TMessage& message)
+{
+    if (!m_menu || !FormHasFocus(m_form) || !m_form->Active()) return 0;
+    TWMKey key{message.Msg, WORD(message.WParam), message.LParam};
+    return m_menu->IsShortCut(key) ? 1 : 0;
+}
+
+void TsuiForm::OnApplicationMessage(MSG& msg, bool& handled)
+{
+    if (msg.message != WM_KEYDOWN) return;
+    const TMessage message{msg.message, msg.wParam, msg.lParam, 0};
+    handled = ProcessKeyPress(message) != 0;
+}
+
+void TsuiForm::WMCreate(TMessage& message)
+{
+    TCustomPanel::Dispatch(message);
+    // The form's window may be new (a border style change makes it again):
+    // its procedure and its region are put back.
+    SubclassForm();
+    AlignSelf();
+    PaintFormBorder();
+    if (m_titleBar) m_titleBar->OnFormReSize();
+}
+
+void TsuiForm::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_CREATE: WMCreate(message); break;
+    case WM_ERASEBKGND: PaintFormBorder(); message.Result = 1; break;
+    default: TCustomPanel::Dispatch(message); break;
+    }
+}

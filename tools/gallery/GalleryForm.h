@@ -1,0 +1,56 @@
+#pragma once
+// TGalleryForm: the gallery's window. A bar at the top chooses the look
+// (the five built-in styles, then the theme files offered); below it every
+// section, or the one section asked for, each under its title on a panel
+// of its own. Choosing a look hands it to every skinned component of the
+// page, nested ones included.
+
+#include "platform/ui/forms/Form.h"
+#include "tools/gallery/GalleryStyle.h"
+
+#include <string>
+#include <vector>
+
+class TComboBox;
+class TPanel;
+class TsuiFileTheme;
+struct TGallerySection;
+
+struct TGalleryOptions {
+    std::vector<TGalleryStyle> Styles;  // offered in the style list, in order
+    TGalleryStyle Initial;              // shown first (added to the list when missing)
+    std::string Page;                   // one section's name; empty: every section
+};
+
+class TGalleryForm : public TForm {
+    QZ_DECLARE_CLASS(TGalleryForm, TForm)
+
+public:
+    static constexpr int kMargin = 8;        // pixels around and between sections
+    static constexpr int kBarHeight = 32;    // pixels
+    static constexpr int kTitleHeight = 18;  // pixels
+    static constexpr int kMinWidth = 320;    // pixels
+
+    explicit TGalleryForm(TComponent* owner);
+
+    // Builds the page once; raises EInvalidOperation for an unknown page.
+    void Build(const TGalleryOptions& options);
+
+    // Shows the page in style (also picks it in the style list).
+    void ShowStyle(const TGalleryStyle& style);
+    [[nodiscard]] const TGalleryStyle& CurrentStyle() const { return m_current; }
+    // The panel a section was built on, or nullptr.
+    [[nodiscard]] TPanel* SectionBody(std::string_view name) const;
+
+private:
+    void BuildBar();
+    // Builds the section under its title at top; returns the bottom of its panel.
+    int BuildSection(const TGallerySection& section, int top);
+    void StyleChosen();
+
+    std::vector<TGalleryStyle> m_styles;
+    TGalleryStyle m_current;
+    TComboBox* m_styleList = nullptr;
+    TsuiFileTheme* m_fileTheme = nullptr;
+    std::vector<std::pair<std::string, TPanel*>> m_bodies;
+};

@@ -1,0 +1,33 @@
+// The table of sections: one line per section, in page order, with its
+// builder's declaration beside it.
+
+#include "tools/gallery/GallerySection.h"
+
+#include "platform/core/SysUtils.h"
+
+#include <array>
+
+void BuildButtonsSection(TWinControl* parent);
+void BuildChecksSection(TWinControl* parent);
+
+namespace {
+
+constexpr std::array kSections{
+    TGallerySection{"buttons", "按钮", BuildButtonsSection},
+    TGallerySection{"checks", "复选框和单选按钮", BuildChecksSection},
+};
+
+}  // namespace
+
+std::span<const TGallerySection> GallerySections()
+{
+    return kSections;
+}
+
+const TGallerySection* FindGallerySection(std::string_view name)
+{
+    for (const TGallerySection& section : kSections) {
+        if (SameText(section.Name, name)) return &section;
+    }
+    return nullptr;
+}
