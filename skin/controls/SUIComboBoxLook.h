@@ -23,12 +23,11 @@
 #include "platform/core/Rect.h"
 #include "platform/ui/base/Controls.h"
 #include "platform/win/WinTypes.h"
+#include "skin/controls/SUISkinnedControl.h"
 #include "skin/core/UIStyle.h"
 
-class TComponent;
 class TCanvas;
 class TWinControl;
-class TsuiFileTheme;
 
 // Where the arrow's top-left corner goes for a button rectangle (client
 // coordinates). The height is measured from the client area's top, not
@@ -43,10 +42,10 @@ public:
     // combo is the framework combo box the look belongs to; it outlives the look.
     explicit TsuiComboBoxLook(TWinControl& combo);
 
-    [[nodiscard]] TsuiUIStyle UIStyle() const { return m_uiStyle; }
+    [[nodiscard]] TsuiUIStyle UIStyle() const { return m_link.Style(); }
     // Resets ArrowColor to black and takes BorderColor and ButtonColor from the style.
     void SetUIStyle(TsuiUIStyle style);
-    [[nodiscard]] TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    [[nodiscard]] TsuiFileTheme* FileTheme() const { return m_link.FileTheme(); }
     void SetFileTheme(TsuiFileTheme* fileTheme);
     [[nodiscard]] TColor BorderColor() const { return m_borderColor; }
     void SetBorderColor(TColor color);
@@ -75,8 +74,7 @@ private:
     void SetColor(TColor& field, TColor color);
 
     TWinControl& m_combo;
-    TsuiUIStyle m_uiStyle = DeepBlue;
-    TsuiFileTheme* m_fileTheme = nullptr;
+    TsuiStyleLink m_link;
     TColor m_borderColor = clBlack;
     TColor m_buttonColor = clBlack;
     TColor m_arrowColor = clBlack;

@@ -9,12 +9,14 @@
 
 void BuildButtonsSection(TWinControl* parent);
 void BuildChecksSection(TWinControl* parent);
+void BuildComboSection(TWinControl* parent);
 
 namespace {
 
 constexpr std::array kSections{
     TGallerySection{"buttons", "按钮", BuildButtonsSection},
     TGallerySection{"checks", "复选框和单选按钮", BuildChecksSection},
+    TGallerySection{"combo", "组合框", BuildComboSection},
 };
 
 }  // namespace

@@ -1,17 +1,22 @@
 // TsuiDriveComboBox: the same frame and button as TsuiComboBox, pixel for
 // pixel, and DroppedDown as a property that opens and closes the list.
 
+#include "platform/core/Resources.h"
 #include "platform/ui/lists/ComboBoxInfo.h"
 #include "skin/controls/SUIComboBox.h"
 #include "skin/controls/SUIDriveComboBox.h"
 #include "tests/core/TempDir.h"
 #include "tests/ui/UiTestFixture.h"
 
+QZ_DECLARE_RESOURCE_TABLE(AppResources);
+
 namespace uitest {
 namespace {
 
 class SUIDriveComboBoxTest : public UiTest {
 protected:
+    SUIDriveComboBoxTest() { RegisterResources(AppResources()); }
+    void TearDown() override { EXPECT_EQ(messageBoxes, std::vector<std::string>{}); }
     void SetUp() override
     {
         form = ShownForm({100, 100, 400, 300});
