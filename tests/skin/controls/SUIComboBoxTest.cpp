@@ -55,6 +55,18 @@ protected:
         return ColorFromPixel(pixels.GetPixel(p.X + x, p.Y + y));
     }
     [[nodiscard]] TColor At(int x, int y) { return At(Capture(), combo, x, y); }
+    // Opens the list from the keyboard; its window and that window's screen rectangle.
+    std::pair<HWND, TRect> OpenList()
+    {
+        combo->SetFocus();
+        PressKey(VK_F4);
+        EXPECT_TRUE(combo->DroppedDown());
+        COMBOBOXINFO info;
+        EXPECT_TRUE(GetComboBoxInfo(combo->WindowHandle(), info));
+        RECT list{};
+        GetWindowRect(info.hwndList, list);
+        return {info.hwndList, list};
+    }
 
     TForm* form = nullptr;
     TsuiComboBox* combo = nullptr;
@@ -112,14 +124,8 @@ TEST_F(SUIComboBoxTest, ArrowColorHoldsUntilTheNextStyleChange)
 TEST_F(SUIComboBoxTest, TheOpenListIsRingedInTheBorderColour)
 {
     combo->SetBorderColor(clRed);
-    combo->SetFocus();
-    PressKey(VK_F4);
-    ASSERT_TRUE(combo->DroppedDown());
-    COMBOBOXINFO info;
-    ASSERT_TRUE(GetComboBoxInfo(combo->WindowHandle(), info));
-    RECT list;
-    GetWindowRect(info.hwndList, list);
-    const PixelBuffer pixels = Desktop().CaptureWindow(info.hwndList);
+    const auto [window, list] = OpenList();
+    const PixelBuffer pixels = Desktop().CaptureWindow(window);
     for (const TPoint p : {TPoint{0, 0}, TPoint{list.Width() - 1, 0}, TPoint{0, list.Height() - 1},
                            TPoint{list.Width() - 1, list.Height() - 1}, TPoint{list.Width() / 2, 0}}) {
         EXPECT_EQ(ColorFromPixel(pixels.GetPixel(p.X, p.Y)), clRed) << p.X << "," << p.Y;
@@ -186,14 +192,8 @@ TEST_P(SUIComboBoxGoldenTest, TheOpenListMatchesItsGolden)
 {
     combo->SetUIStyle(GetParam());
     combo->SetItemIndex(0);
-    combo->SetFocus();
-    PressKey(VK_F4);
+    const TRect list = OpenList().second;
     PressKey(VK_DOWN);
-    ASSERT_TRUE(combo->DroppedDown());
-    COMBOBOXINFO info;
-    ASSERT_TRUE(GetComboBoxInfo(combo->WindowHandle(), info));
-    RECT list;
-    GetWindowRect(info.hwndList, list);
     const TPoint origin = combo->ClientToScreen({0, 0});
     const TRect area{origin.X - 2, origin.Y - 2, std::max(list.Right, origin.X + 65) + 2, list.Bottom + 2};
     const PixelBuffer screen = Desktop().CaptureScreen();
