@@ -10,6 +10,7 @@
 void BuildButtonsSection(TWinControl* parent);
 void BuildChecksSection(TWinControl* parent);
 void BuildFrameSection(TWinControl* parent);
+void BuildComboSection(TWinControl* parent);
 
 namespace {
 
@@ -17,6 +18,7 @@ constexpr std::array kSections{
     TGallerySection{"buttons", "按钮", BuildButtonsSection},
     TGallerySection{"checks", "复选框和单选按钮", BuildChecksSection},
     TGallerySection{"frame", "标题栏", BuildFrameSection},
+    TGallerySection{"combo", "组合框", BuildComboSection},
 };
 
 }  // namespace
