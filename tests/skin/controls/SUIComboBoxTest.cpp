@@ -9,7 +9,7 @@
 #include "platform/ui/lists/ComboBoxInfo.h"
 #include "skin/controls/SUIComboBox.h"
 #include "skin/core/FileTheme.h"
-#include "skin/core/ThemeFileWriter.h"
+#include "tools/themefile/ThemeFileWriter.h"
 #include "tests/core/TempDir.h"
 #include "tests/support/GoldenImage.h"
 #include "tests/ui/UiTestFixture.h"
