@@ -1,6 +1,7 @@
 #include "skin/controls/SUIEditSkin.h"
 
 #include "platform/ui/edit/Edit.h"
+#include "platform/ui/edit/MaskEdit.h"
 #include "platform/ui/edit/Memo.h"
 #include "platform/win/Messages.h"
 #include "skin/core/FileTheme.h"
@@ -71,3 +72,4 @@ void TsuiEditSkin<Base>::DrawFrame()
 
 template class TsuiEditSkin<TEdit>;
 template class TsuiEditSkin<TMemo>;
+template class TsuiEditSkin<TMaskEdit>;

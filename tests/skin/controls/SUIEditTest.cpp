@@ -1,4 +1,4 @@
-// TsuiEdit and TsuiMemo: the two-pixel frame in the style's border colour
+// TsuiEdit, TsuiMaskEdit and TsuiMemo: the two-pixel frame in the style's border colour
 // and the control's own colour, drawn again after every paint; the user's
 // border colour until the next style change; read-only looks the same.
 
@@ -6,6 +6,7 @@
 
 #include "platform/ui/graphics/Font.h"
 #include "skin/controls/SUIEdit.h"
+#include "skin/controls/SUIMaskEdit.h"
 #include "skin/controls/SUIMemo.h"
 
 namespace scrolltest {
@@ -40,7 +41,7 @@ protected:
     T* edit = nullptr;
 };
 
-using Editors = ::testing::Types<TsuiEdit, TsuiMemo>;
+using Editors = ::testing::Types<TsuiEdit, TsuiMaskEdit, TsuiMemo>;
 TYPED_TEST_SUITE(EditFrameTest, Editors);
 
 TYPED_TEST(EditFrameTest, TheFrameFollowsTheStyleAndLeavesColourAndFontAlone)
@@ -73,6 +74,21 @@ TYPED_TEST(EditFrameTest, ReadOnlyLooksTheSame)
     this->edit->SetReadOnly(true);
     this->edit->Invalidate();
     EXPECT_EQ(this->CaptureOf(this->edit), editable);
+}
+
+class MaskEditTypingTest : public SkinControlTest {};
+
+TEST_F(MaskEditTypingTest, TypingFollowsTheMaskInsideTheFrame)
+{
+    auto* edit = Make<TsuiMaskEdit>({16, 16, 136, 37});
+    edit->SetEditMask("000-0000;1;_");
+    edit->SetFocus();
+    Desktop().InjectText("12a34567");
+    Pump();
+    EXPECT_EQ(edit->Text(), "123-4567") << "the letter is refused, the literal skipped";
+    const PixelBuffer pixels = CaptureOf(edit);
+    EXPECT_EQ(ColorFromPixel(pixels.At(0, 0)), clBlack);
+    EXPECT_EQ(ColorFromPixel(pixels.At(1, 1)), ColorToRGB(edit->Color()));
 }
 
 }  // namespace
