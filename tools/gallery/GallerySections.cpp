@@ -9,12 +9,18 @@
 
 void BuildButtonsSection(TWinControl* parent);
 void BuildChecksSection(TWinControl* parent);
+void BuildPanelsSection(TWinControl* parent);
+void BuildScrollSection(TWinControl* parent);
+void BuildEditsSection(TWinControl* parent);
 
 namespace {
 
 constexpr std::array kSections{
     TGallerySection{"buttons", "按钮", BuildButtonsSection},
     TGallerySection{"checks", "复选框和单选按钮", BuildChecksSection},
+    TGallerySection{"panels", "面板", BuildPanelsSection},
+    TGallerySection{"scroll", "滚动条", BuildScrollSection},
+    TGallerySection{"edits", "编辑框和备注框", BuildEditsSection},
 };
 
 }  // namespace
