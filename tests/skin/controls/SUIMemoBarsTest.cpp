@@ -55,6 +55,8 @@ TEST_F(MemoBarsTest, ACoupledBarLiesOverTheNativeOneAndUncouplingReleasesIt)
     EXPECT_EQ(memo->ScrollBars(), ssBoth);
     EXPECT_EQ(hbar->BoundsRect(), TRect::FromSize(17, 72 + 113 - 16 - 2, 249 - 16 - 2, 16));
     EXPECT_EQ(vbar->Height(), 113 - 16 - 2);
+    memo->SetBounds(40, 60, 200, 100);
+    EXPECT_EQ(vbar->BoundsRect(), TRect::FromSize(40 + 200 - 16 - 2, 61, 16, 100 - 16 - 2)) << "the bars follow the memo";
 
     memo->SetVScrollBar(nullptr);
     memo->SetHScrollBar(nullptr);
