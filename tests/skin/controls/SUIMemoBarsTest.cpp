@@ -5,6 +5,7 @@
 #include "SkinControlTest.h"
 
 #include "platform/core/StringList.h"
+#include "platform/ui/forms/FormReader.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WinApi.h"
 #include "skin/controls/SUIImagePanel.h"
@@ -146,6 +147,32 @@ TEST_F(MemoBarsTest, RemovingACoupledBarForgetsItAndTurnsTheNativeBarOff)
     EXPECT_EQ(memo->VScrollBar(), nullptr);
     EXPECT_EQ(memo->ScrollBars(), ssNone);
     FillLines(50);  // nothing to copy into: no crash
+}
+
+TEST_F(MemoBarsTest, ADescriptionCouplesABarDeclaredAfterTheMemo)
+{
+    auto* form = new TForm(&App());
+    ReadForm(*form, R"(object frmBars: TForm
+  object smoDtl: TsuiMemo
+    Left = 16
+    Top = 72
+    Width = 249
+    Height = 113
+    ReadOnly = True
+    UIStyle = WinXP
+    VScrollBar = sbDtl
+  end
+  object sbDtl: TsuiScrollBar
+    Orientation = suiVertical
+  end
+end
+)");
+    auto* described = dynamic_cast<TsuiMemo*>(form->FindComponent("smoDtl"));
+    auto* bar = dynamic_cast<TsuiScrollBar*>(form->FindComponent("sbDtl"));
+    ASSERT_TRUE(described && bar);
+    EXPECT_EQ(described->VScrollBar(), bar);
+    EXPECT_EQ(described->BorderColor(), TColor(0x686868));
+    EXPECT_EQ(bar->BoundsRect(), TRect::FromSize(247, 73, bar->Width(), 111));
 }
 
 TEST_F(MemoBarsTest, TheMemoStyleReachesItsBars)
