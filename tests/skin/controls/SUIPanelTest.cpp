@@ -6,6 +6,7 @@
 #include "tests/support/BitmapPictures.h"
 #include "tests/support/GoldenImage.h"
 
+#include "platform/ui/controls/Panel.h"
 #include "skin/controls/SUIPanel.h"
 
 #include <vector>
@@ -62,6 +63,14 @@ TEST_F(PanelRollTest, RollsUpAndDownInFifteenPixelSteps)
     EXPECT_EQ(heights, down);
     EXPECT_TRUE(panel->Expanded());
     EXPECT_EQ(events, (std::vector<std::string>{"push", "pop"}));
+}
+
+TEST_F(PanelRollTest, AlignedChildrenStayClearOfTheTitleAndTheOutline)
+{
+    auto* child = new TPanel(Form());
+    child->SetParent(panel);
+    child->SetAlign(alClient);
+    EXPECT_EQ(child->BoundsRect(), TRect(3, panel->TitleHeight() + 3, 120 - 3, 200 - 3));
 }
 
 TEST_F(PanelRollTest, ResizingARolledUpPanelKeepsItsExpandedHeight)
