@@ -176,6 +176,7 @@ void TsuiMemo::BarChanged(const TBarSlot& slot)
     TsuiScrollBar* bar = this->*slot.Bar;
     if (!bar || !HandleAllocated()) return;
     m_barScrolling = true;
+    // FIXME: the position travels in 16 bits, so rows past 65535 cannot be reached from a bar.
     const WPARAM request = SB_THUMBPOSITION | (WPARAM(bar->Position() & 0xFFFF) << 16);
     SendMessage(WindowHandle(), slot.ScrollMessage, request, 0);
     Invalidate();

@@ -143,14 +143,14 @@ void TsuiScrollBar::UpdatePictures()
     Invalidate();
 }
 
-void TsuiScrollBar::SetArrowPictures(TsuiImageButton* button, const TBitmap* strip, int firstFrame)
+void TsuiScrollBar::SetArrowPictures(TsuiImageButton* button, TBitmap* strip, int firstFrame)
 {
     void (TsuiImageButton::*const setters[])(TPicture*) = {&TsuiImageButton::SetPicNormal,
                                                             &TsuiImageButton::SetPicMouseOn,
                                                             &TsuiImageButton::SetPicMouseDown};
     for (int i = 0; i < 3; ++i) {
         TBitmap frame;
-        SpitBitmap(const_cast<TBitmap*>(strip), &frame, kArrowFrames, firstFrame + i);
+        SpitBitmap(strip, &frame, kArrowFrames, firstFrame + i);
         if (m_orientation == suiHorizontal) RoundPicture(&frame);
         TPicture picture;
         picture.SetBitmap(&frame);

@@ -76,7 +76,7 @@ protected:
 private:
     [[nodiscard]] TsuiImageButton* MakeArrow(int direction);
     void UpdatePictures();
-    void SetArrowPictures(TsuiImageButton* button, const TBitmap* strip, int firstFrame);
+    void SetArrowPictures(TsuiImageButton* button, TBitmap* strip, int firstFrame);
     void PlaceTrackBarAndButton();
     void UpdateSliderPic();
     [[nodiscard]] int RoomBetweenArrows() const;
