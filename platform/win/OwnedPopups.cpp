@@ -13,6 +13,8 @@ namespace win {
 
 namespace {
 
+constexpr UINT kInPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+
 // Top first, as the z-order has them; a copy, since showing and hiding restack.
 std::vector<HWND> OwnedWindows(HWND owner)
 {
@@ -22,7 +24,25 @@ std::vector<HWND> OwnedWindows(HWND owner)
     return owned;
 }
 
-constexpr UINT kInPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+void HideOwned(const std::vector<HWND>& owned)
+{
+    for (HWND h : owned) {
+        Window* w = LookUp(h);
+        if (!w || !(w->style & WS_VISIBLE)) continue;
+        PositionWindow(h, nullptr, 0, 0, 0, 0, kInPlace | SWP_NOZORDER | SWP_HIDEWINDOW);
+        if ((w = LookUp(h))) w->hiddenWithOwner = true;
+    }
+}
+
+// Bottom first, each brought to the top: they keep their stacking, above the owner.
+void ShowOwned(const std::vector<HWND>& owned)
+{
+    for (auto it = owned.rbegin(); it != owned.rend(); ++it) {
+        Window* w = LookUp(*it);
+        if (!w || !w->hiddenWithOwner) continue;
+        PositionWindow(*it, HWND_TOP, 0, 0, 0, 0, kInPlace | SWP_SHOWWINDOW);
+    }
+}
 
 }  // namespace
 
@@ -34,22 +54,12 @@ bool ShowOwnedPopups(HWND owner, bool show)
 {
     if (!LookUp(owner)) return false;
     const std::vector<HWND> owned = OwnedWindows(owner);
-    // Shown bottom first, so that they keep their stacking.
-    for (auto it = show ? owned.rbegin() : owned.rend(); it != owned.rend(); ++it) {
-        Window* w = LookUp(*it);
-        if (!w || !w->hiddenWithOwner) continue;
-        w->hiddenWithOwner = false;
-        PositionWindow(*it, HWND_TOP, 0, 0, 0, 0, (kInPlace & ~UINT(SWP_NOZORDER)) | SWP_SHOWWINDOW);
-    }
     if (!show) {
-        for (HWND h : owned) {
-            Window* w = LookUp(h);
-            if (!w || !(w->style & WS_VISIBLE)) continue;
-            w->hiddenWithOwner = true;
-            PositionWindow(h, nullptr, 0, 0, 0, 0, kInPlace | SWP_HIDEWINDOW);
-        }
+        HideOwned(owned);
+        return true;
     }
+    ShowOwned(owned);
     // An owner disabled by its modal dialog hands the activation to the dialog.
-    if (show && GetActiveWindow() == owner && !IsWindowEnabled(owner)) ActivateEnabledPopupOf(owner);
+    if (GetActiveWindow() == owner && !IsWindowEnabled(owner)) ActivateEnabledPopupOf(owner);
     return true;
 }

@@ -13,8 +13,7 @@ constexpr TPixel kRgbMask = 0x00FFFFFFu;
 constexpr TPixel kOpaque = 0xFF000000u;
 constexpr TPixel kKeyRgb = 0x00FF00FFu;  // fuchsia, as 0xRRGGBB
 
-}  // namespace
-
+// The icon's pixels with the key colour transparent and everything else opaque.
 PixelBuffer IconWithAlpha(const PixelBuffer& stored)
 {
     PixelBuffer icon = stored;
@@ -23,6 +22,8 @@ PixelBuffer IconWithAlpha(const PixelBuffer& stored)
             *p = (*p & kRgbMask) == kKeyRgb ? 0u : (*p | kOpaque);
     return icon;
 }
+
+}  // namespace
 
 const PixelBuffer* ProgramIcon()
 {

@@ -5,14 +5,9 @@
 
 #include "platform/gfx/PixelBuffer.h"
 
-#include <optional>
-
 namespace win {
 
 // nullptr when the program has no main icon or it cannot be decoded.
 [[nodiscard]] const PixelBuffer* ProgramIcon();
-
-// The icon's pixels with the key colour transparent and everything else opaque.
-[[nodiscard]] PixelBuffer IconWithAlpha(const PixelBuffer& stored);
 
 }  // namespace win

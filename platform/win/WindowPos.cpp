@@ -109,6 +109,8 @@ bool PositionWindow(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, U
 {
     Window* w = LookUp(hwnd);
     if (!w) return false;
+    // Shown or hidden on purpose, a window no longer waits for its owner's return.
+    if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) w->hiddenWithOwner = false;
     WINDOWPOS wp{hwnd, insertAfter, x, y, cx, cy, flags};
     ClampSize(wp);
     wp.flags = Normalized(*w, wp);

@@ -34,7 +34,8 @@ void ShowAsIs(HWND hwnd, bool activate)
 
 void Hide(HWND hwnd)
 {
-    const Window* w = LookUp(hwnd);
+    Window* w = LookUp(hwnd);
+    w->hiddenWithOwner = false;  // hidden on purpose: it no longer comes back with its owner
     if (!(w->style & WS_VISIBLE)) return;
     SendMessage(hwnd, WM_SHOWWINDOW, FALSE, 0);
     PositionWindow(hwnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | kInPlace | SWP_NOACTIVATE);
@@ -55,7 +56,7 @@ void MinimizeWindow(HWND hwnd, StateOrigin origin)
     }
     AnnounceShow(hwnd, wasVisible);
     PositionWindow(hwnd, nullptr, 0, 0, 0, 0, kInPlace | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_STATECHANGED);
-    if (LookUp(hwnd) && LookUp(hwnd)->IsTopLevel()) ShowOwnedPopups(hwnd, false);
+    ShowOwnedPopups(hwnd, false);
     if (Sys().input.active == hwnd) ActivateOtherWindow(hwnd);
 }
 

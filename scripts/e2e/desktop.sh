@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end test of how the program lives on a real desktop (Xvfb + openbox,
-# the SDL backend): a drop-down list leaves the screen once an item is
-# picked; the message box and the file chooser are the main window's dialogs
+# the SDL backend): a drop-down list (the look selector's, the chooser's
+# file types) leaves the screen once an item is picked; the message box and the file chooser are the main window's dialogs
 # (transient for it, dialog type); the chooser stays above it when the main
 # window is clicked, and goes and comes back with it; every window carries the program's icon; the wheel
 # scrolls the memo under the pointer without a click into it first.
@@ -25,6 +25,7 @@ browse=(161 220)
 analyse=(161 252)
 frame_top=(30 200)          # the frame panel, left of the buttons: nothing to click there
 memo=(100 120)
+filter_button=(364 284)     # in the chooser's client area
 memo_area="249x113+17+72"
 
 QZ_BACKEND=sdl "$viewer" >"$out/stdout" 2>"$out/stderr" &
@@ -97,6 +98,15 @@ xprop -id "$dlg" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||
   e2e_fail "the chooser is not of the dialog type"
 has_icon "$dlg" || e2e_fail "the chooser has no icon"
 echo "ok: the chooser is the main window's dialog, with the icon"
+
+# The chooser's file-type list goes too once a type is picked.
+xdotool mousemove --window "$dlg" "${filter_button[@]}" click 1
+sleep 0.4
+[ -n "$(shown_popups)" ] || e2e_fail "the file-type list did not open"
+xdotool key Down Return
+sleep 0.5
+[ -z "$(shown_popups)" ] || e2e_fail "the file-type list stays on screen"
+echo "ok: the chooser's file-type list leaves the screen"
 
 # A click on the main window (disabled by the chooser) keeps the chooser on top and active.
 click "${frame_top[@]}"

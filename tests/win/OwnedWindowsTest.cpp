@@ -5,8 +5,6 @@
 
 #include "WindowTestHarness.h"
 
-#include "platform/win/ProgramIcon.h"
-
 using namespace win;
 using namespace wintest;
 
@@ -84,6 +82,16 @@ TEST_P(OwnedWindowsFollowTest, TheDialogGoesAndComesBackWithItsOwner)
     EXPECT_EQ(GetActiveWindow(), dialog) << "the disabled owner hands the activation over";
 }
 
+TEST_F(OwnedWindowsTest, ADialogClosedWhileItsOwnerIsMinimisedStaysAway)
+{
+    const HWND other = TopLevel({300, 300, 350, 350}, kDialogStyle, 0, main);
+    ShowWindow(main, SW_MINIMIZE);
+    ShowWindow(dialog, SW_HIDE);
+    ShowWindow(main, SW_RESTORE);
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    EXPECT_TRUE(IsWindowVisible(other));
+}
+
 INSTANTIATE_TEST_SUITE_P(Ways, OwnedWindowsFollowTest,
                          ::testing::Values(MinimizeBy::ProgramOwner, MinimizeBy::DesktopOwner,
                                            MinimizeBy::DesktopDialog));
@@ -152,16 +160,6 @@ TEST_F(OwnedWindowsTest, TheWheelGoesToTheWindowUnderThePointer)
     Desktop().InjectMouseWheel({350, 150}, WHEEL_DELTA);
     Pump();
     EXPECT_EQ(Received(right, WM_MOUSEWHEEL).size(), 1u);
-}
-
-TEST(ProgramIconTest, TheKeyColourBecomesTransparentAndTheRestOpaque)
-{
-    PixelBuffer stored(2, 1);
-    stored.SetPixel(0, 0, 0x00FF00FFu);  // fuchsia without alpha, as decoded files may carry it
-    stored.SetPixel(1, 0, 0x00123456u);
-    const PixelBuffer icon = IconWithAlpha(stored);
-    EXPECT_EQ(icon.GetPixel(0, 0), 0u);
-    EXPECT_EQ(icon.GetPixel(1, 0), 0xFF123456u);
 }
 
 }  // namespace
