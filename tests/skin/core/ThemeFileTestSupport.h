@@ -92,11 +92,13 @@ inline std::vector<std::string> WritePictures(const std::string& folder)
     return paths;
 }
 
-inline void WriteFullTheme(const std::string& file, const std::string& folder)
+// Every element, or only those `keep` accepts.
+inline void WriteFullTheme(const std::string& file, const std::string& folder, bool (*keep)(int id) = nullptr)
 {
     const std::vector<std::string> pictures = WritePictures(folder);
     TsuiThemeFileWriter writer(file);
     for (int id = 1; id <= kThemeElementCount; ++id) {
+        if (keep && !keep(id)) continue;
         const std::string key(ThemeElementKey(id));
         switch (ThemeElementKindOf(id)) {
         case TThemeElementKind::Bitmap: writer.AddFile(key, pictures[std::size_t(id)]); break;

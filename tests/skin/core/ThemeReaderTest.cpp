@@ -80,21 +80,11 @@ class ThemeReaderTest : public uitest::UiTest,
 protected:
     ThemeReaderTest() { skintest::UseAppResources(); }
 
-    // A theme of every element, or of every other one.
+    // A theme of every element, or of the even ones.
     std::string WriteTheme(bool withGaps)
     {
-        const std::vector<std::string> pictures = WritePictures(dir.File(""));
         const std::string path = dir.File("theme.sui");
-        TsuiThemeFileWriter writer(path);
-        for (int id = 1; id <= kThemeElementCount; ++id) {
-            if (withGaps && id % 2 == 1) continue;
-            const std::string key(ThemeElementKey(id));
-            switch (ThemeElementKindOf(id)) {
-            case TThemeElementKind::Bitmap: writer.AddFile(key, pictures[std::size_t(id)]); break;
-            case TThemeElementKind::Bool: writer.AddBool(key, BoolOf(id)); break;
-            default: writer.AddInteger(key, NumberOf(id)); break;
-            }
-        }
+        WriteFullTheme(path, dir.File(""), withGaps ? +[](int id) { return id % 2 == 0; } : nullptr);
         return path;
     }
 

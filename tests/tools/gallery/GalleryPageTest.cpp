@@ -4,14 +4,17 @@
 
 #include "platform/core/Resources.h"
 #include "platform/ui/controls/Label.h"
+#include "platform/ui/controls/Panel.h"
 #include "platform/ui/lists/ComboBox.h"
 #include "skin/controls/SUIButton.h"
 #include "skin/controls/SUICheckBox.h"
+#include "tests/support/GoldenImage.h"
 #include "tests/ui/UiTestFixture.h"
 #include "tools/gallery/GalleryCommandLine.h"
 #include "tools/gallery/GalleryForm.h"
 #include "tools/gallery/GalleryRender.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -100,5 +103,36 @@ TEST(GalleryRenderTest, AnUnknownPageOrAnUnreadableThemeIsRefused)
     EXPECT_THROW((void)RenderGallerySection(BuiltInGalleryStyles()[0], "nothing"), EInvalidOperation);
     EXPECT_THROW((void)RenderGallerySection(ThemeFileStyle("/nonexistent/x.sui"), "buttons"), EInvalidOperation);
 }
+
+}  // namespace
+
+namespace {
+
+class GalleryStatesGolden : public GalleryPageTest, public ::testing::WithParamInterface<TGalleryStyle> {};
+
+// The buttons section with one button under the pointer and another held
+// down by Space with the focus: hot, pressed and focus faces of each style.
+TEST_P(GalleryStatesGolden, HotPressedAndFocusedFacesLookAsStored)
+{
+    std::filesystem::create_directories(std::filesystem::temp_directory_path() / "gallery");
+    form->ShowStyle(GetParam());
+    MoveTo(Named<TsuiButton>("sbtnNormal"));
+    Named<TsuiButton>("sbtnGlyph")->SetFocus();
+    Desktop().InjectKeyDown(VK_SPACE);
+    Pump();
+    const TPanel* body = form->SectionBody("buttons");
+    const PixelBuffer screen = Desktop().CaptureScreen();
+    const TPoint origin = body->ClientToScreen({0, 0});
+    PixelBuffer pixels(body->Width(), body->Height());
+    for (int y = 0; y < pixels.Height(); ++y) {
+        for (int x = 0; x < pixels.Width(); ++x) pixels.At(x, y) = screen.GetPixel(origin.X + x, origin.Y + y);
+    }
+    EXPECT_TRUE(MatchesGolden(pixels, "gallery/buttons_states_" + GetParam().Name));
+    Desktop().InjectKeyUp(VK_SPACE);
+    Pump();
+}
+
+INSTANTIATE_TEST_SUITE_P(BuiltInStyles, GalleryStatesGolden, ::testing::ValuesIn(BuiltInGalleryStyles()),
+                         [](const auto& info) { return info.param.Name; });
 
 }  // namespace
