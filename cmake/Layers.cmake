@@ -39,7 +39,8 @@ endfunction()
 
 # One GoogleTest program per test folder, registered with CTest. RECURSE takes
 # in the subfolders too (a suite whose tests mirror a layer's family folders);
-# USES_DISPLAY marks a program whose tests open windows on the X display.
+# USES_DISPLAY marks a program whose tests open windows on the X display: its
+# cases always run one process each, as they were written to.
 #
 # With QZ_TEST_PER_CASE (the default) every test case is a CTest test of its
 # own, so that `ctest -R` picks single cases. Without it (scripts/test) each
@@ -68,7 +69,8 @@ function(qz_test_suite target)
     target_compile_options(${target} PRIVATE -O0)
   endif()
   qz_test_paths(${target} QZ_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
-  if(QZ_TEST_PER_CASE)
+  # The display tests were written one process each: they stay so.
+  if(QZ_TEST_PER_CASE OR ARG_USES_DISPLAY)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
     return()
   endif()
@@ -78,10 +80,6 @@ function(qz_test_suite target)
     add_test(NAME ${name} COMMAND ${target})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT
       "QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR};GTEST_TOTAL_SHARDS=${QZ_TEST_SHARDS};GTEST_SHARD_INDEX=${shard}")
-    if(ARG_USES_DISPLAY)
-      # Two programs' windows on one display would take each other's focus.
-      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK x-display)
-    endif()
   endforeach()
 endfunction()
 
