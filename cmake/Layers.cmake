@@ -40,7 +40,7 @@ endfunction()
 # One GoogleTest program per test folder, registered with CTest. RECURSE takes
 # in the subfolders too (a suite whose tests mirror a layer's family folders);
 # USES_DISPLAY marks a program whose tests open windows on the X display: its
-# cases always run one process each, as they were written to.
+# cases always run one process each and never two at a time.
 #
 # With QZ_TEST_PER_CASE (the default) every test case is a CTest test of its
 # own, so that `ctest -R` picks single cases. Without it (scripts/test) each
@@ -69,8 +69,14 @@ function(qz_test_suite target)
     target_compile_options(${target} PRIVATE -O0)
   endif()
   qz_test_paths(${target} QZ_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
-  # The display tests were written one process each: they stay so.
-  if(QZ_TEST_PER_CASE OR ARG_USES_DISPLAY)
+  if(ARG_USES_DISPLAY)
+    # One process per case, as the display tests were written, and one case at
+    # a time: two programs' windows on one display take each other's focus.
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES
+      ENVIRONMENT "QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR}" RESOURCE_LOCK x-display)
+    return()
+  endif()
+  if(QZ_TEST_PER_CASE)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
     return()
   endif()
