@@ -8,6 +8,7 @@
 #include "platform/ui/forms/CustomForm.h"
 #include "platform/ui/menus/MainMenu.h"
 #include "platform/win/WinApi.h"
+#include "platform/win/WindowSystem.h"
 #include "skin/core/SUIPublic.h"
 #include "skin/frame/SUIFrameHitTest.h"
 #include "skin/frame/SUITitleBar.h"
@@ -75,7 +76,8 @@ void TsuiForm::ReleaseForm()
 {
     if (!m_subclass) return;
     m_subclass->Owner = nullptr;
-    const HWND hwnd = m_subclass->Window;
+    // The windows die with their window system; nothing is left to unhook.
+    const HWND hwnd = WindowSystem::Exists() ? m_subclass->Window : nullptr;
     const bool ours = hwnd && IsWindow(hwnd) &&
                       reinterpret_cast<WNDPROC>(GetWindowLongPtr(hwnd, GWL_WNDPROC)) == m_subclass->Proc;
     if (ours) SetWindowLongPtr(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(m_subclass->OldProc));
