@@ -124,7 +124,13 @@ void TsuiForm::FormSized()
     }
     AlignSelf();
     PaintFormBorder();
-    if (m_titleBar) m_titleBar->OnFormReSize();
+    if (!m_titleBar) return;
+    m_titleBar->OnFormReSize();
+    // Maximised or restored by other means (the window manager, the
+    // keyboard): the maximise button shows what a click would do now.
+    const bool zoomed = IsZoomed(m_form->WindowHandle());
+    if (zoomed != m_wasZoomed) m_titleBar->ProcessMaxBtn();
+    m_wasZoomed = zoomed;
 }
 
 void TsuiForm::FormHitTest(TMessage& message)
@@ -159,7 +165,13 @@ void TsuiForm::WMCreate(TMessage& message)
     SubclassForm();
     AlignSelf();
     PaintFormBorder();
-    if (m_titleBar) m_titleBar->OnFormReSize();
+    if (!m_titleBar) return;
+    m_titleBar->OnFormReSize();
+    // Maximised or restored by other means (the window manager, the
+    // keyboard): the maximise button shows what a click would do now.
+    const bool zoomed = IsZoomed(m_form->WindowHandle());
+    if (zoomed != m_wasZoomed) m_titleBar->ProcessMaxBtn();
+    m_wasZoomed = zoomed;
 }
 
 void TsuiForm::Dispatch(TMessage& message)
