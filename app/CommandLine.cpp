@@ -77,7 +77,7 @@ void PrintReport(const CommandLine& command, const ScanRequest& request, const s
 
 int RunReport(const CommandLine& command, std::ostream& out, std::ostream& err)
 {
-    const ScanRequest request{command.Check, command.Depth, command.Offsets};
+    const ScanRequest request{command.Check, command.Depth, command.Offsets, PipeInput::ReadToEnd};
     ExitCode worst = ExitCode::Passed;
     bool first = true;
     for (const std::string& path : command.Files) {

@@ -105,7 +105,7 @@ void ScanStream(const InputFile& file, const ScanRequest& request, const ScanLim
 FileScan ScanFile(const std::string& path, const ScanRequest& request, const ScanLimits& limits)
 {
     FileScan scan;
-    const OpenedInput opened = InputFile::Open(path);
+    const OpenedInput opened = InputFile::Open(path, request.Pipes);
     if (!opened.File) {
         scan.Error = opened.Error;
         return scan;

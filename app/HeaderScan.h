@@ -24,6 +24,7 @@ struct ScanRequest {
     HeaderCheck Check = HeaderCheck::On;
     ScanDepth Depth = ScanDepth::Classic;
     bool Offsets = false;  // list where each header lies
+    PipeInput Pipes = PipeInput::Refuse;
 };
 
 // Buffer sizes of the scan. Tests shrink them to exercise block boundaries.

@@ -28,22 +28,65 @@ std::int32_t LoadOffsetField(const std::uint8_t* p)
     return static_cast<std::int32_t>(v);
 }
 
+// The window as the hot loop needs it, in locals the compiler keeps in
+// registers: positions are window indexes, and the targets an "MZ" may reach
+// are those whose "PE" lies within the input and the source's reach.
+struct WindowBounds {
+    const std::uint8_t* Data;
+    std::int64_t Size;
+    std::int64_t FirstTarget;  // the input's first byte
+    std::int64_t LastTarget;   // the last position a "PE" fits at
+    std::int64_t LowestOffset;
+    std::int64_t HighestOffset;
+
+    explicit WindowBounds(const ScanWindow& w)
+        : Data(w.Data)
+        , Size(static_cast<std::int64_t>(w.Size))
+        , FirstTarget(-static_cast<std::int64_t>(w.Start))
+        , LastTarget(w.Limit - w.Start >= static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<std::int64_t>(w.Limit - w.Start) - 2)
+        , LowestOffset(w.LowestOffset)
+        , HighestOffset(w.HighestOffset)
+    {
+    }
+};
+
+constexpr std::size_t kChunksWithoutTests = 16;  // after a test of offsets together that settled none
+
+std::int32_t ClampToField(std::int64_t value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// Of the pairs in bits, those of a chunk at window index base whose offsets
+// surely lead out of the input or the source's reach, whatever their place in
+// the chunk. The chunk's offset fields must lie in the window.
+std::uint64_t SurelyOutside(const WindowBounds& w, std::size_t base, std::uint64_t bits)
+{
+    const auto at = static_cast<std::int64_t>(base);
+    // Above this, every target lies past the last position a "PE" fits at;
+    // below that, every target lies before the input's first byte.
+    const std::int64_t above = std::min(w.LastTarget - at, w.HighestOffset);
+    const std::int64_t below = std::max(w.FirstTarget - at - static_cast<std::int64_t>(kChunk - 1), w.LowestOffset);
+    if (above < INT32_MIN || below > INT32_MAX || below > above)
+        return bits;
+    return bits & OffsetFieldsOutside(w.Data, base, ClampToField(below), ClampToField(above));
+}
+
 // Whether the "MZ" at window index m is surely no header, decided from the
 // window alone: its "PE" would lie outside the input or the source's reach, or
 // inside the window without "PE" there. Most "MZ" of a hostile file end here.
-bool SurelyNoHeader(const ScanWindow& w, std::size_t m, PeSignatureIndex& index)
+inline bool SurelyNoHeader(const WindowBounds& w, std::int64_t m, PeSignatureIndex& index)
 {
     const std::int64_t offset = LoadOffsetField(w.Data + m + kOffsetFieldAt);
-    const std::int64_t target = static_cast<std::int64_t>(w.Start + m) + offset;
-    if (target < 0 || static_cast<std::uint64_t>(target) + 2 > w.Limit || offset < w.LowestOffset || offset > w.HighestOffset)
+    const std::int64_t target = m + offset;
+    if (target < w.FirstTarget || target > w.LastTarget || offset < w.LowestOffset || offset > w.HighestOffset)
         return true;
-    const auto pe = static_cast<std::uint64_t>(target);
-    if (pe < w.Start || pe - w.Start + 2 > w.Size)
-        return false;
-    const std::size_t at = pe - w.Start;
+    if (target < 0 || target + 2 > w.Size)
+        return false;  // outside the window: the source must look
+    const auto at = static_cast<std::size_t>(target);
     if (index.Active())
         return !index.IsPe(at);
-    index.NoteLookup(m);
+    index.NoteLookup(static_cast<std::size_t>(m));
     return w.Data[at] != 'P' || w.Data[at + 1] != 'E';
 }
 
@@ -88,12 +131,18 @@ public:
     {
     }
 
-    // The scan is at window index at.
+    // The scan is at window index at. Once the index of "PE" lines answers
+    // the look-ups, they stay in the cache and need no prefetching.
     void Ahead(std::size_t at)
     {
+        if (m_index.Active())
+            return;
         m_next = std::max(m_next, at + kChunk);
         const std::size_t until = at + kPrefetchChunks * kChunk;
         for (; m_next < until && m_next + kChunk + 1 <= m_w.Size; m_next += kChunk * m_stride) {
+            // The chunks it looks at are new to the cache: fetch ahead of them too.
+            if (m_next + kStreamAhead < m_w.Size)
+                __builtin_prefetch(m_w.Data + m_next + kStreamAhead);
             if (PrefetchChunk(m_next))
                 m_stride = 1;
             else
@@ -103,6 +152,7 @@ public:
 
 private:
     static constexpr std::size_t kLongestStride = 64;  // chunks
+    static constexpr std::size_t kStreamAhead = 2048;  // bytes
 
     // Whether any target was fetched.
     bool PrefetchChunk(std::size_t chunk) const
@@ -114,10 +164,7 @@ private:
                 break;
             const std::int64_t target = static_cast<std::int64_t>(m) + LoadOffsetField(m_w.Data + m + kOffsetFieldAt);
             if (target >= 0 && static_cast<std::uint64_t>(target) + 2 <= m_w.Size) {
-                const auto at = static_cast<std::size_t>(target);
-                const void* bits = m_index.Active() ? m_index.BitsOf(at) : m_w.Data + at;
-                if (bits)
-                    __builtin_prefetch(bits);
+                __builtin_prefetch(m_w.Data + target);
                 fetched = true;
             }
         }
@@ -144,39 +191,59 @@ public:
     // or nothing at the end of the input.
     std::optional<std::uint64_t> Window(const ScanWindow& w, std::size_t i)
     {
+        const WindowBounds bounds(w);
         PeSignatureIndex index(w);
         TargetPrefetcher prefetcher(w, index);
+        std::size_t skipTests = 0;  // chunks left before the next test of their offsets together
         for (;;) {
-            const std::size_t base = FindSignatureMZ(w.Data, i, w.Size);
+            std::size_t base = FindSignatureMZ(w.Data, i, w.Size);
             if (base >= w.Size) {
                 if (w.ReachesEnd)
                     return std::nullopt;
                 // The last byte may be an 'M' whose 'Z' is in the next window.
                 return w.Start + std::max(i, w.Size - 1);
             }
-            prefetcher.Ahead(base);
-            // Every pair of the chunk from one mask; a header's jump clears
-            // the bits it skips.
-            std::size_t resume = std::min(base + kChunk, w.Size - 1);
-            for (std::uint64_t bits = SignatureMaskMZ(w.Data, base, w.Size); bits != 0;) {
-                const std::size_t m = base + static_cast<std::size_t>(std::countr_zero(bits));
-                if (m + kHeaderSpan <= w.Size && SurelyNoHeader(w, m, index)) {
-                    bits &= bits - 1;  // the scan goes on after the 'M'
-                    continue;
+            // Every pair of a chunk from one mask; a header's jump clears the
+            // bits it skips. Chunk follows chunk while each holds a pair.
+            std::uint64_t bits = SignatureMaskMZ(w.Data, base, w.Size);
+            while (bits != 0) {
+                prefetcher.Ahead(base);
+                // Two pairs or more: testing their offsets together pays,
+                // unless it settled none of late.
+                if (skipTests > 0) {
+                    --skipTests;
+                } else if ((bits & (bits - 1)) != 0 && base + kOffsetFieldsSpan <= w.Size) {
+                    const std::uint64_t outside = SurelyOutside(bounds, base, bits);
+                    bits &= ~outside;
+                    skipTests = outside == 0 ? kChunksWithoutTests : 0;
                 }
-                if (m + kHeaderSpan > w.Size && !w.ReachesEnd)
-                    return w.Start + m;  // the offset field is in the next window
-                const std::uint64_t next = Record(w.Start + m, Examine(w, m, m_source));
-                if (next - w.Start >= w.Size)
-                    return next;
-                const std::size_t at = next - w.Start;
-                if (at >= base + kChunk) {
-                    resume = at;
+                std::size_t resume = base + kChunk;
+                while (bits != 0) {
+                    const std::size_t m = base + static_cast<std::size_t>(std::countr_zero(bits));
+                    if (m + kHeaderSpan <= w.Size && SurelyNoHeader(bounds, static_cast<std::int64_t>(m), index)) {
+                        bits &= bits - 1;  // the scan goes on after the 'M'
+                        continue;
+                    }
+                    if (m + kHeaderSpan > w.Size && !w.ReachesEnd)
+                        return w.Start + m;  // the offset field is in the next window
+                    const std::uint64_t next = Record(w.Start + m, Examine(w, m, m_source));
+                    if (next - w.Start >= w.Size)
+                        return next;
+                    const std::size_t at = next - w.Start;
+                    if (at >= base + kChunk) {
+                        resume = at;
+                        break;
+                    }
+                    bits &= ~std::uint64_t{0} << (at - base);
+                }
+                if (resume + 1 >= w.Size) {
+                    i = std::min(resume, w.Size - 1);
                     break;
                 }
-                bits &= ~std::uint64_t{0} << (at - base);
+                i = resume;
+                base = resume;
+                bits = SignatureMaskMZ(w.Data, base, w.Size);
             }
-            i = resume;
         }
     }
 

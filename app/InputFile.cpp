@@ -24,11 +24,12 @@ InputError ErrorOfOpen(int error)
 
 } // namespace
 
-OpenedInput InputFile::Open(const std::string& path)
+OpenedInput InputFile::Open(const std::string& path, PipeInput pipes)
 {
     // O_NONBLOCK: opening a named pipe must not wait for a writer. The flag
-    // stays set, so a read that would wait fails instead. O_NOCTTY: opening
-    // a terminal must not make it ours.
+    // stays set on files, so a read that would wait fails instead; a pipe read
+    // to its end gets blocking reads back. O_NOCTTY: opening a terminal must
+    // not make it ours.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return {std::nullopt, ErrorOfOpen(errno)};
@@ -55,6 +56,13 @@ OpenedInput InputFile::Open(const std::string& path)
             file.m_kind = InputKind::Positional;
             file.m_size = static_cast<std::uint64_t>(end);
         }
+        return {std::move(file), InputError::None};
+    }
+    if (S_ISFIFO(st.st_mode) && pipes == PipeInput::ReadToEnd) {
+        // Without a writer a blocking read sees the end at once.
+        const int flags = fcntl(fd, F_GETFL);
+        if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+            return {std::nullopt, InputError::ReadFailed};
         return {std::move(file), InputError::None};
     }
     return {std::nullopt, InputError::NotRegularFile};

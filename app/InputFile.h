@@ -8,10 +8,19 @@
 #include <optional>
 #include <string>
 
+// Whether a pipe is analysed. The window never waits on its only thread, so it
+// refuses pipes; the command line reads a pipe it was given to its end, as any
+// filter does (opening still never waits: a named pipe without a writer reads
+// as empty).
+enum class PipeInput {
+    Refuse,
+    ReadToEnd,
+};
+
 enum class InputKind {
     Positional,  // a regular file or block device: read at any position
     Stream,      // a regular file that reports size 0, like the kernel's
-                 // generated files: read front to back
+                 // generated files, or a pipe: read front to back
 };
 
 // Why a file could not be analysed.
@@ -20,7 +29,7 @@ enum class InputError {
     NotFound,          // missing, or deleted after it was chosen
     PermissionDenied,
     IsDirectory,
-    NotRegularFile,    // a pipe, socket or character device
+    NotRegularFile,    // a socket, a character device, or a refused pipe
     ReadFailed,        // an input/output error, or the file changed while read
     OpenFailed,        // any other reason the system gives
 };
@@ -29,7 +38,7 @@ struct OpenedInput;
 
 class InputFile {
 public:
-    static OpenedInput Open(const std::string& path);
+    static OpenedInput Open(const std::string& path, PipeInput pipes = PipeInput::Refuse);
 
     InputFile(InputFile&& other) noexcept;
     InputFile& operator=(InputFile&& other) noexcept;

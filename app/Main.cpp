@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 
 #include <climits>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -28,6 +29,8 @@ std::string WindowProgramPath()
 int BecomeWindowProgram(char** argv)
 {
     const std::string program = WindowProgramPath();
+    // The desktop knows the windows by the program's name, not the helper's.
+    setenv("SDL_VIDEO_X11_WMCLASS", "qzviewer", 0);
     if (!program.empty())
         execv(program.c_str(), argv);
     std::cerr << "qzviewer: 找不到窗口程序 " << kWindowProgram << "（应在 qzviewer 所在的文件夹里）\n";

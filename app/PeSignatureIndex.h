@@ -4,9 +4,9 @@
 // somewhere else in the window: checking each target in the file's bytes
 // costs a trip to main memory per "MZ", while the bits of 64 MiB take 128 KiB
 // and stay in the cache. Only a target whose line holds a "PE" is checked in
-// the bytes. The scan turns to the index only after many look-ups inside one
-// window, and each 1 MiB block of it is built on its first use, so an
-// ordinary file never pays for it.
+// the bytes. The scan turns to the index only where look-ups are thick (an
+// ordinary file never pays for it), and then builds it in one pass over the
+// window, which costs about what reading the window once costs.
 
 #include "app/ScanSource.h"
 
@@ -29,34 +29,22 @@ public:
     [[nodiscard]] bool Active() const { return !m_lines.empty(); }
 
     // Whether window index at, with at + 2 <= the window's size, holds "PE".
-    bool IsPe(std::size_t at)
+    [[nodiscard]] bool IsPe(std::size_t at) const
     {
-        const std::size_t block = at >> kBlockShift;
-        if (!m_built[block])
-            Build(block);
         const std::size_t line = at >> kLineShift;
         return (m_lines[line >> 6] >> (line & 63)) & 1 && m_w.Data[at] == 'P' && m_w.Data[at + 1] == 'E';
     }
 
-    // The bits of at, to prefetch; null while its block is not built.
-    [[nodiscard]] const void* BitsOf(std::size_t at) const
-    {
-        return m_built[at >> kBlockShift] ? &m_lines[at >> (kLineShift + 6)] : nullptr;
-    }
-
 private:
     static constexpr std::size_t kLineShift = 6;                 // lines of 64 bytes
-    static constexpr std::size_t kBlockShift = 20;               // blocks of 1 MiB
     static constexpr std::size_t kLookupsPerDecision = 4096;
     static constexpr std::size_t kLookupsPerLine = 4;
-    static constexpr std::size_t kSmallestWindow = std::size_t{1} << kBlockShift;  // bytes
+    static constexpr std::size_t kSmallestWindow = 1 << 20;  // bytes
 
     void Activate();
-    void Build(std::size_t block);
 
     const ScanWindow& m_w;
     std::size_t m_lookups = 0;
     std::size_t m_firstFrom = 0;  // where the first look-up was made
     std::vector<std::uint64_t> m_lines;  // empty until active
-    std::vector<std::uint8_t> m_built;   // per block
 };

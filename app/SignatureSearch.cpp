@@ -121,3 +121,41 @@ std::uint64_t SignatureMaskPE(const std::uint8_t* data, std::size_t at, std::siz
 {
     return PairMask(data, at, size, 'P', 'E');
 }
+
+std::uint64_t OffsetFieldsOutside(const std::uint8_t* data, std::size_t at, std::int32_t below, std::int32_t above)
+{
+    const std::uint8_t* fields = data + at + 0x3C;
+    std::uint64_t outside = 0;
+#if defined(__SSE2__)
+    if constexpr (std::endian::native == std::endian::little) {
+        const __m128i low = _mm_set1_epi32(below);
+        const __m128i high = _mm_set1_epi32(above);
+        for (std::size_t group = 0; group < kChunk; group += 16) {
+            // Load r holds the fields of positions group + r + 4 * lane.
+            __m128i out[4];
+            for (std::size_t r = 0; r < 4; ++r) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(fields + group + r));
+                out[r] = _mm_or_si128(_mm_cmpgt_epi32(v, high), _mm_cmpgt_epi32(low, v));
+            }
+            const __m128i bytes = _mm_packs_epi16(_mm_packs_epi32(out[0], out[1]), _mm_packs_epi32(out[2], out[3]));
+            // Bit 4 * r + lane; the position is r + 4 * lane: transpose the 4 x 4 bits.
+            std::uint32_t x = static_cast<std::uint32_t>(_mm_movemask_epi8(bytes));
+            std::uint32_t t = (x ^ (x >> 3)) & 0x0A0A;
+            x ^= t ^ (t << 3);
+            t = (x ^ (x >> 6)) & 0x00CC;
+            x ^= t ^ (t << 6);
+            outside |= static_cast<std::uint64_t>(x & 0xFFFF) << group;
+        }
+        return outside;
+    }
+#endif
+    for (std::size_t k = 0; k < kChunk; ++k) {
+        std::uint32_t v = 0;
+        for (int i = 3; i >= 0; --i)
+            v = (v << 8) | fields[k + static_cast<std::size_t>(i)];
+        const auto field = static_cast<std::int32_t>(v);
+        if (field < below || field > above)
+            outside |= std::uint64_t{1} << k;
+    }
+    return outside;
+}

@@ -15,3 +15,12 @@ std::uint64_t SignatureMaskMZ(const std::uint8_t* data, std::size_t at, std::siz
 
 // The same for "PE" pairs.
 std::uint64_t SignatureMaskPE(const std::uint8_t* data, std::size_t at, std::size_t size);
+
+// Bytes an offset-field test reads from at on: the fields of all 64 positions.
+inline constexpr std::size_t kOffsetFieldsSpan = 64 + 0x3C + 3;
+
+// For the 64 positions from at on, the bit of each whose 32-bit little-endian
+// offset field (at position + 0x3C) is below `below` or above `above`. Reads
+// data[at, at + kOffsetFieldsSpan). Settles a dense run of "MZ" pairs whose
+// offsets all lead out of the input at once instead of one by one.
+std::uint64_t OffsetFieldsOutside(const std::uint8_t* data, std::size_t at, std::int32_t below, std::int32_t above);

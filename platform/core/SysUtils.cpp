@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+constexpr bool IsSpaceOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 constexpr char ToUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 constexpr char ToLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -78,13 +78,13 @@ int StrToIntDef(std::string_view s, int defaultValue)
 
 std::string TrimLeft(std::string_view s)
 {
-    const auto first = std::find_if_not(s.begin(), s.end(), IsBlank);
+    const auto first = std::find_if_not(s.begin(), s.end(), IsSpaceOrControl);
     return std::string(first, s.end());
 }
 
 std::string TrimRight(std::string_view s)
 {
-    const auto last = std::find_if_not(s.rbegin(), s.rend(), IsBlank);
+    const auto last = std::find_if_not(s.rbegin(), s.rend(), IsSpaceOrControl);
     return std::string(s.begin(), last.base());
 }
 

@@ -16,12 +16,6 @@ void Compositor::OnSurfaceDamage(HWND owner, const TRect& rect)
     if (dirty.Rects().size() > kMaxDirtyRects) dirty = Region(dirty.Bounds());
 }
 
-Region Compositor::Dirty(HWND owner) const
-{
-    const auto it = m_dirty.find(owner);
-    return it == m_dirty.end() ? Region() : it->second;
-}
-
 void Compositor::PresentAll(Backend& backend, const WindowTable& windows)
 {
     for (auto it = m_dirty.begin(); it != m_dirty.end();) {

@@ -19,13 +19,11 @@ class Compositor final : public SurfaceDamageSink {
 public:
     void OnSurfaceDamage(HWND owner, const TRect& rect) override;
     void MarkDirty(HWND owner, const TRect& rect) { OnSurfaceDamage(owner, rect); }
-    [[nodiscard]] Region Dirty(HWND owner) const;
     // Presents the dirty part of every shown top-level window.
     void PresentAll(Backend& backend, const WindowTable& windows);
 
     void TrackDC(HDC dc, std::vector<HWND> owners) { m_contexts[dc] = std::move(owners); }
     bool UntrackDC(HDC dc) { return m_contexts.erase(dc) > 0; }
-    [[nodiscard]] bool IsTracked(HDC dc) const { return m_contexts.count(dc) > 0; }
     // A top-level window goes away: the contexts over its buffer are returned for deletion.
     [[nodiscard]] std::vector<HDC> Forget(HWND owner);
     // Every tracked context, for the end of the window system.

@@ -230,7 +230,6 @@ HBRUSH CreateHatchBrush(int hatch, COLORREF color);
 // Tiles a copy of the bitmap (an 8 x 8 one gives the classic pattern brush)
 // from the context's brush origin. nullptr for an invalid or empty bitmap.
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
-HBRUSH CreateBrushIndirect(const LOGBRUSH& brush);
 
 // A font of the text engine. The face name goes through the engine's alias
 // table ("MS Sans Serif", "Tahoma", "宋体" ...); an empty name is the
@@ -271,7 +270,6 @@ HRGN CreateRectRgnIndirect(const RECT& rect);
 // Region::CreateRoundRectRgn.
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom);
-HRGN CreateEllipticRgnIndirect(const RECT& rect);
 // dst := a op b (RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF) or a (RGN_COPY, b may
 // be nullptr). dst may be a or b.
 int CombineRgn(HRGN dst, HRGN a, HRGN b, int mode);
@@ -322,7 +320,6 @@ bool GetViewportOrgEx(HDC dc, POINT& origin);
 bool SetViewportOrgEx(HDC dc, int x, int y, POINT* previous = nullptr);
 bool OffsetViewportOrgEx(HDC dc, int dx, int dy, POINT* previous = nullptr);
 // The brush origin is in device coordinates.
-bool GetBrushOrgEx(HDC dc, POINT& origin);
 bool SetBrushOrgEx(HDC dc, int x, int y, POINT* previous = nullptr);
 bool GetCurrentPositionEx(HDC dc, POINT& position);
 
@@ -359,15 +356,11 @@ int GetBkMode(HDC dc);
 int SetROP2(HDC dc, int rop2);  // R2_*: pens and the insides of shapes
 int GetROP2(HDC dc);
 int SetPolyFillMode(HDC dc, int mode);  // ALTERNATE or WINDING
-int GetPolyFillMode(HDC dc);
 int SetStretchBltMode(HDC dc, int mode);
-int GetStretchBltMode(HDC dc);
 UINT SetTextAlign(HDC dc, UINT align);
 UINT GetTextAlign(HDC dc);
 COLORREF SetDCBrushColor(HDC dc, COLORREF color);
-COLORREF GetDCBrushColor(HDC dc);
 COLORREF SetDCPenColor(HDC dc, COLORREF color);
-COLORREF GetDCPenColor(HDC dc);
 // LOGPIXELSX/Y 96, BITSPIXEL 32, PLANES 1, NUMCOLORS -1; HORZRES/VERTRES the
 // size of the memory context's bitmap, or for a window or screen context
 // the extent of what it draws on (from device (0, 0)). 0 otherwise.

@@ -206,17 +206,6 @@ HBRUSH CreatePatternBrush(HBITMAP bitmap)
                            Brush{clBlack, bsSolid, std::make_shared<const PixelBuffer>(source->Pixels)}});
 }
 
-HBRUSH CreateBrushIndirect(const LOGBRUSH& brush)
-{
-    switch (brush.lbStyle) {
-    case BS_SOLID: return CreateSolidBrush(brush.lbColor);
-    case BS_NULL: return GetStockObject(NULL_BRUSH);
-    case BS_HATCHED: return CreateHatchBrush(int(brush.lbHatch), brush.lbColor);
-    case BS_PATTERN: return CreatePatternBrush(reinterpret_cast<HBITMAP>(brush.lbHatch));
-    default: return nullptr;
-    }
-}
-
 // --- fonts and bitmaps -----------------------------------------------------------------
 
 HFONT CreateFontIndirect(const LOGFONT& font) { return Add(FontObject{font, nullptr}); }

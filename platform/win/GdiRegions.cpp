@@ -68,11 +68,6 @@ HRGN CreateEllipticRgn(int left, int top, int right, int bottom)
     return CreateRegionHandle(Region::CreateEllipticRgn(left, top, right, bottom));
 }
 
-HRGN CreateEllipticRgnIndirect(const RECT& rect)
-{
-    return CreateEllipticRgn(rect.Left, rect.Top, rect.Right, rect.Bottom);
-}
-
 // --- combining and changing -----------------------------------------------------------
 
 int CombineRgn(HRGN dst, HRGN a, HRGN b, int mode)

@@ -90,14 +90,6 @@ bool OffsetViewportOrgEx(HDC dc, int dx, int dy, POINT* previous)
     });
 }
 
-bool GetBrushOrgEx(HDC dc, POINT& origin)
-{
-    return WithContext(dc, false, [&](const DeviceContext& c) {
-        origin = c.State().BrushOrg;
-        return true;
-    });
-}
-
 bool SetBrushOrgEx(HDC dc, int x, int y, POINT* previous)
 {
     return WithContext(dc, false, [&](DeviceContext& c) { return ReplacePoint(c.State().BrushOrg, {x, y}, previous); });
@@ -146,9 +138,7 @@ COLORREF GetTextColor(HDC dc) { return GetAttribute(dc, COLORREF(CLR_INVALID), &
 COLORREF SetBkColor(HDC dc, COLORREF color) { return SetColor(dc, color, &DcState::BkColor); }
 COLORREF GetBkColor(HDC dc) { return GetAttribute(dc, COLORREF(CLR_INVALID), &DcState::BkColor); }
 COLORREF SetDCBrushColor(HDC dc, COLORREF color) { return SetColor(dc, color, &DcState::DcBrushColor); }
-COLORREF GetDCBrushColor(HDC dc) { return GetAttribute(dc, COLORREF(CLR_INVALID), &DcState::DcBrushColor); }
 COLORREF SetDCPenColor(HDC dc, COLORREF color) { return SetColor(dc, color, &DcState::DcPenColor); }
-COLORREF GetDCPenColor(HDC dc) { return GetAttribute(dc, COLORREF(CLR_INVALID), &DcState::DcPenColor); }
 
 int SetBkMode(HDC dc, int mode)
 {
@@ -166,13 +156,11 @@ int SetPolyFillMode(HDC dc, int mode)
 {
     return SetAttribute(dc, mode, 0, &DcState::PolyFillMode, [](int m) { return m == ALTERNATE || m == WINDING; });
 }
-int GetPolyFillMode(HDC dc) { return GetAttribute(dc, 0, &DcState::PolyFillMode); }
 
 int SetStretchBltMode(HDC dc, int mode)
 {
     return SetAttribute(dc, mode, 0, &DcState::StretchMode, [](int m) { return m >= BLACKONWHITE && m <= HALFTONE; });
 }
-int GetStretchBltMode(HDC dc) { return GetAttribute(dc, 0, &DcState::StretchMode); }
 
 UINT SetTextAlign(HDC dc, UINT align)
 {

@@ -1,5 +1,7 @@
 #include "skin/controls/SUIButton.h"
 
+#include "platform/ui/actions/ActionList.h"
+#include "platform/ui/actions/CustomAction.h"
 #include "platform/ui/base/ControlPublish.h"
 #include "platform/ui/graphics/Bitmap.h"
 #include "platform/ui/graphics/Brush.h"
@@ -81,6 +83,17 @@ void TsuiButton::AutoSizeChanged()
     theme.Bitmap(ButtonImage, &image);
     if (image.Empty()) SetBounds(Left(), Top(), kFallbackWidth, kFallbackHeight);
     else SetBounds(Left(), Top(), image.Width() / 3, image.Height());
+}
+
+void TsuiButton::ActionChange(TBasicAction* sender, bool checkDefaults)
+{
+    TsuiCustomButton::ActionChange(sender, checkDefaults);
+    const auto* action = dynamic_cast<const TCustomAction*>(sender);
+    if (!action || !m_glyph->Empty() || !action->ActionList()) return;
+    const TImageList* images = action->ActionList()->Images();
+    if (!images || action->ImageIndex() < 0 || action->ImageIndex() >= images->Count()) return;
+    images->GetBitmap(action->ImageIndex(), m_glyph.get());
+    Invalidate();
 }
 
 bool TsuiButton::ShowsGlyph() const

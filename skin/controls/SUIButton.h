@@ -43,6 +43,8 @@ public:
     [[nodiscard]] TPoint TextPos() const { return m_textPos; }
 
 protected:
+    // An action's picture becomes the glyph while the button has none.
+    void ActionChange(TBasicAction* sender, bool checkDefaults) override;
     void AutoSizeChanged() override;
     void UIStyleChanged() override;
     void PaintPic(TCanvas* canvas, TBitmap* face) override;

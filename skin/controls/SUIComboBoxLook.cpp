@@ -8,6 +8,7 @@
 #include "platform/ui/lists/ComboBoxInfo.h"
 #include "platform/win/WinApi.h"
 #include "skin/core/FileTheme.h"
+#include "skin/core/SUIPublic.h"
 #include "skin/core/ThemeElements.h"
 #include "skin/core/ThemeReader.h"
 
@@ -38,13 +39,13 @@ void Frame(TCanvas& canvas, const TRect& rect, TColor color)
 
 }  // namespace
 
-TsuiComboBoxLook::TsuiComboBoxLook(TWinControl& combo) : m_combo(combo) {}
+TsuiComboBoxLook::TsuiComboBoxLook(TWinControl& combo) : m_combo(combo), m_link(&combo) {}
 
 void TsuiComboBoxLook::SetUIStyle(TsuiUIStyle style)
 {
-    m_uiStyle = style;
+    m_link.SetStyle(style);
     m_arrowColor = clBlack;
-    const TThemeReader theme(m_fileTheme, style);
+    const TThemeReader theme(m_link.FileTheme(), style);
     m_borderColor = theme.Color(SuiThemeId::ControlBorderColor);
     m_buttonColor = theme.Color(SuiThemeId::FormBackgroundColor);
     m_combo.Invalidate();
@@ -52,9 +53,8 @@ void TsuiComboBoxLook::SetUIStyle(TsuiUIStyle style)
 
 void TsuiComboBoxLook::SetFileTheme(TsuiFileTheme* fileTheme)
 {
-    if (fileTheme) fileTheme->FreeNotification(&m_combo);
-    m_fileTheme = fileTheme;
-    SetUIStyle(m_uiStyle);
+    m_link.SetFileTheme(fileTheme);
+    SetUIStyle(m_link.Style());
 }
 
 void TsuiComboBoxLook::SetColor(TColor& field, TColor color)
@@ -81,9 +81,25 @@ void TsuiComboBoxLook::SetArrowColor(TColor color)
 
 void TsuiComboBoxLook::ComponentRemoved(TComponent* component)
 {
-    if (!component || component != m_fileTheme) return;
-    m_fileTheme = nullptr;
-    SetUIStyle(DeepBlue);
+    if (m_link.Removed(component)) SetUIStyle(DeepBlue);
+}
+
+bool TsuiComboBoxLook::Follows(UINT msg)
+{
+    return msg == WM_PAINT || msg == WM_ERASEBKGND || msg == CM_ENABLEDCHANGED;
+}
+
+void TsuiComboBoxLook::MessageHandled(const TMessage& message) const
+{
+    switch (message.Msg) {
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+        if (!IsWin95()) DrawButton(reinterpret_cast<HDC>(message.WParam));
+        break;
+    // The arrow looks engraved while disabled.
+    case CM_ENABLEDCHANGED: m_combo.Invalidate(); break;
+    default: break;
+    }
 }
 
 // --- painting ---------------------------------------------------------------------------
@@ -117,9 +133,9 @@ void TsuiComboBoxLook::Paint(TCanvas& canvas) const
 
     const TRect button = info.rcButton;
     if (button.IsEmpty()) return;
-    if (m_uiStyle == MacOS || m_uiStyle == WinXP) {
+    if (m_link.Style() == MacOS || m_link.Style() == WinXP) {
         TBitmap picture;
-        picture.LoadFromResourceName(nullptr, m_uiStyle == MacOS ? "MACOS_COMBOBOX_BUTTON" : "WINXP_COMBOBOX_BUTTON");
+        picture.LoadFromResourceName(nullptr, m_link.Style() == MacOS ? "MACOS_COMBOBOX_BUTTON" : "WINXP_COMBOBOX_BUTTON");
         canvas.StretchDraw(button, &picture);
     } else {
         canvas.Brush()->SetStyle(bsSolid);
@@ -129,7 +145,7 @@ void TsuiComboBoxLook::Paint(TCanvas& canvas) const
         canvas.MoveTo(button.Left, button.Top - 1);
         canvas.LineTo(button.Left, button.Bottom);
     }
-    if (m_uiStyle != WinXP) DrawArrow(canvas, ComboArrowOrigin(button));
+    if (m_link.Style() != WinXP) DrawArrow(canvas, ComboArrowOrigin(button));
 }
 
 void TsuiComboBoxLook::FrameOpenList() const

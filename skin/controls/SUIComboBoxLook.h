@@ -21,13 +21,13 @@
 
 #include "platform/core/Color.h"
 #include "platform/core/Rect.h"
+#include "platform/ui/base/Controls.h"
 #include "platform/win/WinTypes.h"
+#include "skin/controls/SUISkinnedControl.h"
 #include "skin/core/UIStyle.h"
 
-class TComponent;
 class TCanvas;
 class TWinControl;
-class TsuiFileTheme;
 
 // Where the arrow's top-left corner goes for a button rectangle (client
 // coordinates). The height is measured from the client area's top, not
@@ -42,10 +42,10 @@ public:
     // combo is the framework combo box the look belongs to; it outlives the look.
     explicit TsuiComboBoxLook(TWinControl& combo);
 
-    [[nodiscard]] TsuiUIStyle UIStyle() const { return m_uiStyle; }
+    [[nodiscard]] TsuiUIStyle UIStyle() const { return m_link.Style(); }
     // Resets ArrowColor to black and takes BorderColor and ButtonColor from the style.
     void SetUIStyle(TsuiUIStyle style);
-    [[nodiscard]] TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    [[nodiscard]] TsuiFileTheme* FileTheme() const { return m_link.FileTheme(); }
     void SetFileTheme(TsuiFileTheme* fileTheme);
     [[nodiscard]] TColor BorderColor() const { return m_borderColor; }
     void SetBorderColor(TColor color);
@@ -56,6 +56,12 @@ public:
 
     // From the combo box's Notification: its file theme going away means DeepBlue.
     void ComponentRemoved(TComponent* component);
+    // The messages the look follows: paint, erase, enabled changes. The
+    // combo box asks before its Dispatch (the message may free it) and hands
+    // them to MessageHandled after the framework handled them.
+    [[nodiscard]] static bool Follows(UINT msg);
+    // Paints over each paint and erase; repaints when enabled changes.
+    void MessageHandled(const TMessage& message) const;
 
     // Paints over the control: on dc when given (a paint or erase context
     // of the client area), else on a context of the client area made here.
@@ -68,8 +74,7 @@ private:
     void SetColor(TColor& field, TColor color);
 
     TWinControl& m_combo;
-    TsuiUIStyle m_uiStyle = DeepBlue;
-    TsuiFileTheme* m_fileTheme = nullptr;
+    TsuiStyleLink m_link;
     TColor m_borderColor = clBlack;
     TColor m_buttonColor = clBlack;
     TColor m_arrowColor = clBlack;

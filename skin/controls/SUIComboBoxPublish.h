@@ -2,14 +2,12 @@
 // The skin's combo box properties (UIStyle, FileTheme and the three
 // colours), published by every skinned combo box. Include only from .cpp files.
 
-#include "platform/core/ClassBuilder.h"
-#include "skin/core/FileTheme.h"
+#include "skin/controls/SUISkinnedControl.h"
 
 template <class T>
 void PublishComboBoxLook(TClassBuilder<T>& c)
 {
-    c.Property("UIStyle", &T::UIStyle, &T::SetUIStyle);
-    c.Reference("FileTheme", &T::FileTheme, &T::SetFileTheme);
+    PublishSkinStyle(c);
     c.Color("BorderColor", &T::BorderColor, &T::SetBorderColor);
     c.Color("ButtonColor", &T::ButtonColor, &T::SetButtonColor);
     c.Color("ArrowColor", &T::ArrowColor, &T::SetArrowColor);

@@ -3,6 +3,7 @@
 
 #include "skin/controls/SUICustomButton.h"
 
+#include "platform/ui/actions/BasicAction.h"
 #include "platform/ui/base/ControlPublish.h"
 #include "platform/ui/base/Timer.h"
 #include "platform/ui/controls/CaptionText.h"
@@ -17,7 +18,8 @@ void TsuiCustomButton::Publish(TClassBuilder<TsuiCustomButton>& c)
     PublishSkinStyle(c);
     c.Property("Cancel", &TsuiCustomButton::Cancel, &TsuiCustomButton::SetCancel).Default(false);
     c.Property("Default", &TsuiCustomButton::Default, &TsuiCustomButton::SetDefault).Default(false);
-    c.Property("Caption", &TsuiCustomButton::Caption, &TsuiCustomButton::SetCaption2);
+    c.Reference("Action", &TControl::Action, &TControl::SetAction);
+    c.Property("Caption", &TControl::Caption, &TsuiCustomButton::SetCaption2);
     c.SubObject("Font", &TControl::Font, &TControl::SetFont);
     c.Property("Transparent", &TsuiCustomButton::Transparent, &TsuiCustomButton::SetTransparent);
     c.Property("ModalResult", &TsuiCustomButton::ModalResult, &TsuiCustomButton::SetModalResult).Default(mrNone);

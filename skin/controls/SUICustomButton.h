@@ -49,7 +49,6 @@ public:
     explicit TsuiCustomButton(TComponent* owner);
     ~TsuiCustomButton() override;
 
-    [[nodiscard]] std::string Caption() const { return TControl::Caption(); }
     void SetCaption2(const std::string& caption);
     [[nodiscard]] bool AutoSize() const { return m_autoSize; }
     void SetAutoSize2(bool autoSize);

@@ -1,6 +1,7 @@
 #include "skin/controls/SUIEditSkin.h"
 
 #include "platform/ui/edit/Edit.h"
+#include "platform/ui/edit/MaskEdit.h"
 #include "platform/ui/edit/Memo.h"
 #include "platform/win/Messages.h"
 #include "skin/core/FileTheme.h"
@@ -23,8 +24,8 @@ TsuiEditSkin<Base>::TsuiEditSkin(TComponent* owner) : Base(owner)
 template <class Base>
 void TsuiEditSkin<Base>::SetUIStyle(TsuiUIStyle style)
 {
-    m_uiStyle = style;
-    const TThemeReader theme(m_fileTheme, style);
+    m_style.SetStyle(style);
+    const TThemeReader theme(FileTheme(), style);
     m_borderColor = theme.Color(SuiThemeId::ControlBorderColor);
     StyleResolved(theme.FromFile() ? FromThemeFile : theme.Style());
     this->Invalidate();
@@ -34,10 +35,8 @@ template <class Base>
 void TsuiEditSkin<Base>::SetFileTheme(TsuiFileTheme* fileTheme)
 {
     FileThemeChanging(fileTheme);
-    if (m_fileTheme) m_fileTheme->RemoveFreeNotification(this);
-    m_fileTheme = fileTheme;
-    if (fileTheme) fileTheme->FreeNotification(this);
-    SetUIStyle(m_uiStyle);
+    m_style.SetFileTheme(fileTheme);
+    SetUIStyle(UIStyle());
 }
 
 template <class Base>
@@ -51,9 +50,7 @@ template <class Base>
 void TsuiEditSkin<Base>::Notification(TComponent* component, TOperation operation)
 {
     Base::Notification(component, operation);
-    if (operation != opRemove || !component || component != m_fileTheme) return;
-    m_fileTheme = nullptr;
-    SetUIStyle(DeepBlue);
+    if (operation == opRemove && m_style.Removed(component)) SetUIStyle(DeepBlue);
 }
 
 template <class Base>
@@ -75,3 +72,4 @@ void TsuiEditSkin<Base>::DrawFrame()
 
 template class TsuiEditSkin<TEdit>;
 template class TsuiEditSkin<TMemo>;
+template class TsuiEditSkin<TMaskEdit>;

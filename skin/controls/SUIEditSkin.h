@@ -9,9 +9,7 @@
 #include "platform/core/Color.h"
 #include "platform/ui/base/Component.h"
 #include "platform/ui/base/Controls.h"
-#include "skin/core/UIStyle.h"
-
-class TsuiFileTheme;
+#include "skin/controls/SUISkinnedControl.h"
 
 template <class Base>
 class TsuiEditSkin : public Base {
@@ -20,9 +18,9 @@ public:
 
     explicit TsuiEditSkin(TComponent* owner);
 
-    [[nodiscard]] TsuiUIStyle UIStyle() const { return m_uiStyle; }
+    [[nodiscard]] TsuiUIStyle UIStyle() const { return m_style.Style(); }
     void SetUIStyle(TsuiUIStyle style);
-    [[nodiscard]] TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    [[nodiscard]] TsuiFileTheme* FileTheme() const { return m_style.FileTheme(); }
     void SetFileTheme(TsuiFileTheme* fileTheme);
     [[nodiscard]] TColor BorderColor() const { return m_borderColor; }
     void SetBorderColor(TColor color);
@@ -40,8 +38,7 @@ protected:
 private:
     void DrawFrame();
 
-    TsuiUIStyle m_uiStyle = DeepBlue;
-    TsuiFileTheme* m_fileTheme = nullptr;
+    TsuiStyleLink m_style{this};
     TColor m_borderColor = clBlack;
 };
 

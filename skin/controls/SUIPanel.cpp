@@ -34,8 +34,7 @@ void TsuiPanel::Publish(TClassBuilder<TsuiPanel>& c)
 {
     c.Creatable<TComponent>();
     c.Color("BorderColor", &TsuiPanel::BorderColor, &TsuiPanel::SetBorderColor);
-    c.Property("UIStyle", &TsuiPanel::UIStyle, &TsuiPanel::SetUIStyle);
-    c.Reference("FileTheme", &TsuiPanel::FileTheme, &TsuiPanel::SetFileTheme);
+    PublishSkinStyle(c);
     c.Property("ShowButton", &TsuiPanel::ShowButton, &TsuiPanel::SetShowButton).Default(true);
     c.Property("OnPush", &TsuiPanel::OnPush);
     c.Property("OnPop", &TsuiPanel::OnPop);
@@ -72,30 +71,27 @@ void TsuiPanel::Dispatch(TMessage& message)
 
 void TsuiPanel::SetUIStyle(TsuiUIStyle style)
 {
-    m_uiStyle = style;
+    m_style.SetStyle(style);
     SetColor(kPanelColor);
-    const TThemeReader theme(m_fileTheme, style);
+    const TThemeReader theme(FileTheme(), style);
     theme.Bitmap(SideChannelBarImage, m_titleBitmap.get());
     m_borderColor = theme.Color(ControlBorderColor);
     m_captionFontColor = !theme.FromFile() && theme.Style() == MacOS ? clBlack : theme.Color(MenuSelectedFontColor);
-    ContainerApplyUIStyle(this, style, m_fileTheme);
+    ContainerApplyUIStyle(this, style, FileTheme());
     Realign();
     Invalidate();
 }
 
 void TsuiPanel::SetFileTheme(TsuiFileTheme* fileTheme)
 {
-    if (m_fileTheme) m_fileTheme->RemoveFreeNotification(this);
-    m_fileTheme = fileTheme;
-    if (fileTheme) fileTheme->FreeNotification(this);
-    SetUIStyle(m_uiStyle);
+    m_style.SetFileTheme(fileTheme);
+    SetUIStyle(UIStyle());
 }
 
 void TsuiPanel::Notification(TComponent* component, TOperation operation)
 {
     TCustomPanel::Notification(component, operation);
-    if (operation != opRemove || !component || component != m_fileTheme) return;
-    m_fileTheme = nullptr;
+    if (operation != opRemove || !m_style.Removed(component)) return;
     ContainerApplyUIStyle(this, DeepBlue, nullptr);
     SetUIStyle(DeepBlue);
 }

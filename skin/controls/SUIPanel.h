@@ -14,13 +14,12 @@
 //   rolled up  3, pointer over 4
 
 #include "platform/ui/controls/CustomPanel.h"
-#include "skin/core/UIStyle.h"
+#include "skin/controls/SUISkinnedControl.h"
 
 #include <memory>
 
 class TBitmap;
 class TTimer;
-class TsuiFileTheme;
 
 class TsuiPanel : public TCustomPanel {
     QZ_DECLARE_CLASS(TsuiPanel, TCustomPanel)
@@ -34,9 +33,9 @@ public:
     explicit TsuiPanel(TComponent* owner);
     ~TsuiPanel() override;
 
-    [[nodiscard]] TsuiUIStyle UIStyle() const { return m_uiStyle; }
+    [[nodiscard]] TsuiUIStyle UIStyle() const { return m_style.Style(); }
     void SetUIStyle(TsuiUIStyle style);
-    [[nodiscard]] TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    [[nodiscard]] TsuiFileTheme* FileTheme() const { return m_style.FileTheme(); }
     void SetFileTheme(TsuiFileTheme* fileTheme);
     [[nodiscard]] TColor BorderColor() const { return m_borderColor; }
     void SetBorderColor(TColor color);
@@ -79,8 +78,7 @@ private:
     void PaintRollButton(TCanvas* canvas);
 
     TColor m_borderColor = clBlack;
-    TsuiUIStyle m_uiStyle = DeepBlue;
-    TsuiFileTheme* m_fileTheme = nullptr;
+    TsuiStyleLink m_style{this};
     std::unique_ptr<TBitmap> m_titleBitmap;
     bool m_showButton = true;
     bool m_overButton = false;  // at the last paint

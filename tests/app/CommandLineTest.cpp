@@ -276,6 +276,13 @@ TEST(CommandLineProgram, ReportsTheSamplesAndExitsWithTheVerdict)
     EXPECT_NE(run.Out.find("可执行头部数：2个\n文件可能经过捆绑，请小心使用！\n\n分析全部结束\n"), std::string::npos);
 }
 
+TEST(CommandLineProgram, ReadsAPipeToItsEnd)
+{
+    const RunResult run = RunProgram("--report /dev/stdin", "cat '" + Sample("bound.exe") + "' | ");
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_NE(run.Out.find("可执行头部数：2个\n"), std::string::npos);
+}
+
 TEST(CommandLineProgram, WithoutADisplayItSaysSoAndShowsTheAlternatives)
 {
     const RunResult run = RunProgram("", "env -u DISPLAY -u WAYLAND_DISPLAY QZ_BACKEND=auto ");

@@ -74,6 +74,14 @@ std::vector<EdgeCase> EdgeCases()
                  v[i] = i % 2 == 0 ? 'M' : 'Z';
              return v;
          }(), 0},
+        {"HeaderInsideAnMzRun", [] {
+             ByteVector v(4000);
+             for (std::size_t i = 0; i < v.size(); ++i)
+                 v[i] = i % 2 == 0 ? 'M' : 'Z';
+             Crafted run(v.size());
+             run.Put(0, std::string_view(reinterpret_cast<const char*>(v.data()), v.size()));
+             return run.Header(1000, 0x800).Pe(1000 + 0x800).Bytes();
+         }(), 1},
         {"MzInsideAMatchedStretchIsSkipped", Crafted(0x200).Header(0, 0x100).Pe(0x100).Header(0x40, 0x20).Pe(0x60).Bytes(), 1},
         {"MzRightAfterThePeIsSeen", Crafted(0x200).Header(0, 0x100).Pe(0x100).Header(0x102, 0x20).Pe(0x122).Bytes(), 2},
         {"FarForwardPe", Crafted(kFar).Header(10, kFar - 100).Pe(kFar - 90).Bytes(), 1},

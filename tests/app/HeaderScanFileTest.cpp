@@ -93,6 +93,25 @@ TEST(HeaderScanFile, APipeIsRefusedWithoutWaitingForData)
     EXPECT_EQ(scan.Error, InputError::NotRegularFile);
 }
 
+TEST(HeaderScanFile, APipeReadToItsEndCountsAsAStreamAndOneWithoutAWriterIsEmpty)
+{
+    // The command line reads the pipes it is given; a named pipe that nobody
+    // writes to must still not make it wait.
+    const ByteVector bytes = Crafted(30000).Header(100, 0x80).Pe(100 + 0x80).Header(20000, 0x40).Pe(20064).Bytes();
+    const FedPipe pipe(bytes);
+    const FileScan fed = ScanFile(pipe.Path(), {HeaderCheck::On, ScanDepth::Classic, false, PipeInput::ReadToEnd});
+    EXPECT_EQ(fed.Error, InputError::None);
+    EXPECT_EQ(fed.Length, bytes.size());
+    EXPECT_EQ(fed.Headers, 2u);
+
+    const ScratchDir dir;
+    const std::string fifo = (dir.Path() / "nobody.exe").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const FileScan idle = ScanFile(fifo, {HeaderCheck::On, ScanDepth::Classic, false, PipeInput::ReadToEnd});
+    EXPECT_EQ(idle.Error, InputError::None);
+    EXPECT_EQ(idle.Length, 0u);
+}
+
 TEST(HeaderScanFile, APipeFollowsOnlyTheOffsetsItsBufferSpans)
 {
     const ScratchDir dir;

@@ -1,6 +1,6 @@
 #pragma once
-// The reference for the header count: the scan exactly as the classic program
-// does it, one byte per call through a buffered C stream, plus our one rule
+// The reference scan for the header count: one byte per call through a
+// buffered C stream, as plainly as the scan can be written, plus our one rule
 // for negative offsets (after a header the scan never moves back before the
 // byte after its "Z"). Slow on purpose; tests, the fuzzer and the benchmark
 // compare the fast scan against it. Header-only so that all three can use it.

@@ -17,14 +17,14 @@ constexpr TPixel kRed = 0xFFFF0000u;
 constexpr TPixel kBlue = 0xFF0000FFu;
 constexpr TPixel kGreen = 0xFF00FF00u;
 
-HWND Handle(std::uintptr_t n) { return reinterpret_cast<HWND>(n); }
+HWND CaptureHandle(std::uintptr_t n) { return reinterpret_cast<HWND>(n); }
 
 class HeadlessCaptureTest : public ::testing::Test {
 protected:
     // A shown window of one colour, fully presented.
     HWND AddWindow(std::uintptr_t id, TRect bounds, TPixel colour)
     {
-        const HWND h = Handle(id);
+        const HWND h = CaptureHandle(id);
         NativeWindowDesc desc;
         desc.bounds = bounds;
         m_backend.CreateNativeWindow(h, desc);
@@ -160,7 +160,7 @@ TEST_F(HeadlessCaptureTest, ScreenCaptureIsOpaqueEvenForTransparentPixels)
 
 TEST_F(HeadlessCaptureTest, UnknownWindowCannotBeCaptured)
 {
-    EXPECT_THROW((void)m_backend.CaptureWindow(Handle(42)), EInvalidOperation);
+    EXPECT_THROW((void)m_backend.CaptureWindow(CaptureHandle(42)), EInvalidOperation);
 }
 
 TEST_F(HeadlessCaptureTest, SavesTheScreenAsPng)

@@ -25,7 +25,7 @@ constexpr TPixel kRed = 0xFFFF0000u;
 constexpr TPixel kBlue = 0xFF0000FFu;
 constexpr TPixel kGreen = 0xFF00FF00u;
 
-HWND Handle(std::uintptr_t n) { return reinterpret_cast<HWND>(n); }
+HWND SdlHandle(std::uintptr_t n) { return reinterpret_cast<HWND>(n); }
 
 bool HaveDisplay()
 {
@@ -49,7 +49,7 @@ protected:
         desc.kind = kind;
         desc.bounds = bounds;
         desc.title = "qz-sdl-test";
-        const HWND h = Handle(id);
+        const HWND h = SdlHandle(id);
         m_backend->CreateNativeWindow(h, desc);
         m_backend->ShowNativeWindow(h, true, activate);
         return h;
@@ -194,7 +194,7 @@ TEST_F(SdlBackendTest, PopupLeavesTheKeyboardFocusWithItsOwner)
     desc.kind = NativeKind::Popup;
     desc.bounds = Rect(150, 180, 270, 300);
     desc.owner = owner;
-    const HWND popup = Handle(2);
+    const HWND popup = SdlHandle(2);
     m_backend->CreateNativeWindow(popup, desc);
     m_backend->ShowNativeWindow(popup, true, false);
     m_backend->FocusNativeWindow(popup);

@@ -16,11 +16,14 @@ GalleryCommand Refused(std::string error)
 
 std::string_view GalleryUsage()
 {
-    return "用法：gallery [--style 外观] [--page 节] [--screenshot 图片.png | --contact 图片.png] [主题.sui...]\n"
+    return "用法：gallery [--style 外观] [--page 节] [--log] [主题.sui...]\n"
+           "      gallery [--style 外观] [--page 节] --screenshot 图片.png | --contact 图片.png | --layout\n"
            "  外观：MacOS、WinXP、DeepBlue、Protein、BlueGlass 或一个 .sui 主题文件\n"
            "  --page 节        只显示这一节（例如 buttons）\n"
            "  --screenshot 图片 不打开显示器，把窗口画成 PNG 图片\n"
-           "  --contact 图片    把每一节在每种外观下画进一张 PNG 图片\n";
+           "  --contact 图片    把每一节在每种外观下画进一张 PNG 图片\n"
+           "  --layout         列出每个组件在窗口里的位置（名称 左 上 宽 高）\n"
+           "  --log            窗口把点击、连续按下和勾选的变化逐行写到标准输出\n";
 }
 
 GalleryCommand ParseGalleryCommand(std::span<const char* const> args)
@@ -33,6 +36,15 @@ GalleryCommand ParseGalleryCommand(std::span<const char* const> args)
             command.Mode = GalleryMode::Help;
             return command;
         }
+        if (arg == "--log") {
+            command.Log = true;
+            continue;
+        }
+        if (arg == "--layout") {
+            if (command.Mode != GalleryMode::Window) return Refused("--screenshot、--contact 和 --layout 只能选一个");
+            command.Mode = GalleryMode::Layout;
+            continue;
+        }
         if (arg == "--style" || arg == "--page" || arg == "--screenshot" || arg == "--contact") {
             if (!hasValue) return Refused(std::string(arg) + " 需要一个值");
             const std::string_view value = args[++i];
@@ -42,7 +54,7 @@ GalleryCommand ParseGalleryCommand(std::span<const char* const> args)
             } else if (arg == "--page") {
                 command.Page = value;
             } else {
-                if (command.Mode != GalleryMode::Window) return Refused("--screenshot 和 --contact 只能选一个");
+                if (command.Mode != GalleryMode::Window) return Refused("--screenshot、--contact 和 --layout 只能选一个");
                 command.Mode = arg == "--screenshot" ? GalleryMode::Screenshot : GalleryMode::Contact;
                 command.Output = value;
             }

@@ -86,6 +86,31 @@ PixelBuffer RenderGallerySection(const TGalleryStyle& style, std::string_view se
     });
 }
 
+namespace {
+
+void CollectPlaces(const TWinControl* container, const TGalleryForm& form, std::vector<TGalleryPlace>& places)
+{
+    for (int i = 0; i < container->ControlCount(); ++i) {
+        const TControl* control = container->Controls(i);
+        if (!control->Name().empty()) {
+            const TPoint at = form.ScreenToClient(control->ClientToScreen({0, 0}));
+            places.push_back({control->Name(), TRect::FromSize(at.X, at.Y, control->Width(), control->Height())});
+        }
+        if (const auto* child = dynamic_cast<const TWinControl*>(control)) CollectPlaces(child, form, places);
+    }
+}
+
+}  // namespace
+
+std::vector<TGalleryPlace> GalleryLayout(const TGalleryStyle& style, const std::string& page)
+{
+    return OnHeadlessDesktop(style, page, [](const win::HeadlessBackend&, TGalleryForm& form) {
+        std::vector<TGalleryPlace> places;
+        CollectPlaces(&form, form, places);
+        return places;
+    });
+}
+
 PixelBuffer RenderContactSheet(const std::vector<TGalleryStyle>& styles)
 {
     const TGalleryStyle first = styles.empty() ? TGalleryStyle{} : styles.front();

@@ -17,6 +17,14 @@ void PrepareGallery();
 [[nodiscard]] PixelBuffer RenderGalleryWindow(const TGalleryStyle& style, const std::string& page);
 // The panel of one section in style.
 [[nodiscard]] PixelBuffer RenderGallerySection(const TGalleryStyle& style, std::string_view section);
+// Where a named control sits: its bounds in the window's client area.
+struct TGalleryPlace {
+    std::string Name;
+    TRect Bounds;
+};
+// Every named control of the gallery in style, in page order.
+[[nodiscard]] std::vector<TGalleryPlace> GalleryLayout(const TGalleryStyle& style, const std::string& page);
+
 // Every section (rows) in every style (columns), each column under its
 // style's name.
 [[nodiscard]] PixelBuffer RenderContactSheet(const std::vector<TGalleryStyle>& styles);

@@ -10,6 +10,10 @@
 void BuildButtonsSection(TWinControl* parent);
 void BuildChecksSection(TWinControl* parent);
 void BuildFrameSection(TWinControl* parent);
+void BuildComboSection(TWinControl* parent);
+void BuildPanelsSection(TWinControl* parent);
+void BuildScrollSection(TWinControl* parent);
+void BuildEditsSection(TWinControl* parent);
 
 namespace {
 
@@ -17,6 +21,10 @@ constexpr std::array kSections{
     TGallerySection{"buttons", "按钮", BuildButtonsSection},
     TGallerySection{"checks", "复选框和单选按钮", BuildChecksSection},
     TGallerySection{"frame", "标题栏", BuildFrameSection},
+    TGallerySection{"combo", "组合框", BuildComboSection},
+    TGallerySection{"panels", "面板", BuildPanelsSection},
+    TGallerySection{"scroll", "滚动条", BuildScrollSection},
+    TGallerySection{"edits", "编辑框和备注框", BuildEditsSection},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/win/BackendFactory.h"
 #include "platform/win/WindowSystem.h"
 #include "tools/gallery/GalleryCommandLine.h"
+#include "tools/gallery/GalleryEventLog.h"
 #include "tools/gallery/GalleryForm.h"
 #include "tools/gallery/GalleryRender.h"
 
@@ -49,8 +50,18 @@ int OpenWindow(const GalleryCommand& command)
     TGalleryForm* form = nullptr;
     Application->CreateForm(form);
     form->Build({OfferedStyles(command), InitialStyle(command), command.Page});
+    if (command.Log) LogGalleryEvents(form, [](const std::string& line) { std::cout << line << std::endl; });
     Application->Run();
     Application->DestroyComponents();
+    return 0;
+}
+
+int PrintLayout(const GalleryCommand& command)
+{
+    for (const TGalleryPlace& place : GalleryLayout(InitialStyle(command), command.Page)) {
+        const TRect& r = place.Bounds;
+        std::cout << place.Name << ' ' << r.Left << ' ' << r.Top << ' ' << r.Width() << ' ' << r.Height() << '\n';
+    }
     return 0;
 }
 
@@ -61,6 +72,7 @@ int Run(const GalleryCommand& command)
     case GalleryMode::Refused: std::cerr << "gallery: " << command.Error << '\n' << GalleryUsage(); return kUsageError;
     case GalleryMode::Screenshot: SavePngFile(RenderGalleryWindow(InitialStyle(command), command.Page), command.Output); return 0;
     case GalleryMode::Contact: SavePngFile(RenderContactSheet(OfferedStyles(command)), command.Output); return 0;
+    case GalleryMode::Layout: return PrintLayout(command);
     case GalleryMode::Window: return OpenWindow(command);
     }
     return kUsageError;

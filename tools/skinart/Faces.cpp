@@ -9,7 +9,7 @@ namespace {
 constexpr double kHotTint = 0.20;       // share of accent in a hot face
 constexpr double kPressedTint = 0.42;   // share of accent in a pressed face
 constexpr double kPressedShade = 0.04;  // darkening of a pressed face
-constexpr double kDisabledFade = 0.55;  // share of background in a disabled face
+constexpr double kDisabledFaceFade = 0.55;  // share of background in a disabled face
 
 }  // namespace
 
@@ -32,8 +32,8 @@ FacePaint TintedFacePaint(const Look& look, TColor base, FaceState state)
         paint.Edge = Darken(look.Edge, 0.2);
         break;
     case FaceState::Disabled:
-        paint.Base = Desaturate(Mix(base, look.Background, kDisabledFade), 0.6);
-        paint.Edge = Desaturate(Mix(look.Edge, look.Background, kDisabledFade), 0.6);
+        paint.Base = Desaturate(Mix(base, look.Background, kDisabledFaceFade), 0.6);
+        paint.Edge = Desaturate(Mix(look.Edge, look.Background, kDisabledFaceFade), 0.6);
         break;
     }
     return paint;

@@ -1,4 +1,5 @@
 #include "platform/ui/base/Control.h"
+#include "platform/ui/actions/BasicAction.h"
 
 #include "platform/ui/base/ControlHost.h"
 #include "platform/ui/forms/CustomForm.h"
@@ -247,6 +248,7 @@ void TControl::ChangeZOrderInParent(bool topMost)
 void TControl::Click()
 {
     if (OnClick) OnClick(this);
+    else if (m_actionLink) m_actionLink->Execute();
 }
 
 void TControl::DblClick()

@@ -22,6 +22,7 @@
 //   ControlBounds.cpp    bounds, client area, coordinates, anchors, constraints
 //   ControlMouse.cpp     WndProc, mouse handlers, capture, mouse enter and leave
 //   ControlMessages.cpp  Dispatch and the remaining handlers
+//   ControlAction.cpp    the linked action
 //   ControlPublish.cpp   run-time type information
 
 #include "platform/core/Color.h"
@@ -32,6 +33,8 @@
 #include <memory>
 #include <string>
 
+class TBasicAction;
+class TBasicActionLink;
 class TCustomForm;
 class TFont;
 class TSizeConstraints;
@@ -57,7 +60,6 @@ public:
     [[nodiscard]] TWinControl* Parent() const { return m_parent; }
     // Moves the control into parent's Controls (nullptr takes it out).
     virtual void SetParent(TWinControl* parent);
-    [[nodiscard]] bool HasParent() const { return m_parent != nullptr; }
     // True for controls with a window of their own (TWinControl).
     [[nodiscard]] virtual bool IsWindowed() const { return false; }
 
@@ -166,12 +168,23 @@ public:
     TCanResizeEvent OnCanResize;
     TConstrainedResizeEvent OnConstrainedResize;
 
+    // OnClick when set, else the linked action.
     virtual void Click();
     virtual void DblClick();
+
+    // --- action (ControlAction.cpp) -----------------------------------------------
+    // The action whose caption, enabled state, hint and visibility the
+    // control shows and which a click executes (not owned; forgotten when
+    // it goes).
+    [[nodiscard]] TBasicAction* Action() const;
+    void SetAction(TBasicAction* action);
 
 protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // The action changed (or was just linked): take over what it shows.
+    // With checkDefaults only properties still at their defaults change.
+    virtual void ActionChange(TBasicAction* sender, bool checkDefaults);
 
     // --- handlers (ControlMouse.cpp, ControlMessages.cpp) ---------------------
     void WMMouseDown(TMessage& message, TMouseButton button);
@@ -272,6 +285,7 @@ private:
     TControlStyle m_controlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     TControlState m_controlState;
     bool m_mouseInControl = false;
+    std::unique_ptr<TBasicActionLink> m_actionLink;
     bool m_anchorMove = false;  // the parent is placing the control: anchors stay
 };
 

@@ -51,10 +51,3 @@ std::optional<TCursor> IdentToCursor(std::string_view ident)
     }
     return std::nullopt;
 }
-
-std::optional<std::string_view> CursorToIdent(TCursor cursor)
-{
-    const CursorEntry* e = Find(cursor);
-    if (!e) return std::nullopt;
-    return e->Name;
-}

@@ -38,4 +38,3 @@ constexpr TCursor crSize = crSizeAll;
 
 // Names compare without regard to ASCII case.
 [[nodiscard]] std::optional<TCursor> IdentToCursor(std::string_view ident);
-[[nodiscard]] std::optional<std::string_view> CursorToIdent(TCursor cursor);

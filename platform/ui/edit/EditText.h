@@ -72,7 +72,6 @@ public:
 
     // --- caret and selection ----------------------------------------------------------
     [[nodiscard]] TEditPos Caret() const { return m_caret; }
-    [[nodiscard]] TEditPos Anchor() const { return m_anchor; }
     [[nodiscard]] bool HasSelection() const { return m_caret != m_anchor; }
     [[nodiscard]] TEditPos SelStart() const { return std::min(m_caret, m_anchor); }
     [[nodiscard]] TEditPos SelEnd() const { return std::max(m_caret, m_anchor); }

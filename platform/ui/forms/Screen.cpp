@@ -98,23 +98,15 @@ TPoint TScreen::NextDefaultFormPlace()
 void TScreen::LoadSystemFonts() const
 {
     m_menuFont = std::make_unique<TFont>();
-    m_iconFont = std::make_unique<TFont>();
     if (!WindowSystem::Exists()) return;
     NONCLIENTMETRICS metrics;
     metrics.cbSize = sizeof(NONCLIENTMETRICS);
     if (!SystemParametersInfo(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return;
     m_menuFont->SetHandle(CreateFontIndirect(metrics.lfMenuFont));
-    m_iconFont->SetHandle(CreateFontIndirect(metrics.lfMessageFont));
 }
 
 TFont* TScreen::MenuFont() const
 {
     if (!m_menuFont) LoadSystemFonts();
     return m_menuFont.get();
-}
-
-TFont* TScreen::IconFont() const
-{
-    if (!m_iconFont) LoadSystemFonts();
-    return m_iconFont.get();
 }

@@ -29,9 +29,6 @@ public:
     [[nodiscard]] int Height() const;
     [[nodiscard]] TRect DesktopRect() const;
     [[nodiscard]] TRect WorkAreaRect() const;
-    [[nodiscard]] int WorkAreaLeft() const { return WorkAreaRect().Left; }
-    [[nodiscard]] int WorkAreaTop() const { return WorkAreaRect().Top; }
-    [[nodiscard]] int WorkAreaWidth() const { return WorkAreaRect().Width(); }
     [[nodiscard]] int WorkAreaHeight() const { return WorkAreaRect().Height(); }
     [[nodiscard]] int PixelsPerInch() const { return kPixelsPerInch; }
 
@@ -54,9 +51,8 @@ public:
     // the work area's top-left.
     [[nodiscard]] TPoint NextDefaultFormPlace();
 
-    // The fonts of menus and of icon titles (the desktop's message font).
+    // The font of menus.
     [[nodiscard]] TFont* MenuFont() const;
-    [[nodiscard]] TFont* IconFont() const;
 
 private:
     friend class TCustomForm;
@@ -77,7 +73,6 @@ private:
     int m_focusCount = 0;
     int m_defaultPlaces = 0;  // forms placed by default so far
     mutable std::unique_ptr<TFont> m_menuFont;
-    mutable std::unique_ptr<TFont> m_iconFont;
 };
 
 // The program's screen object; never null.

@@ -5,6 +5,7 @@
 #include "platform/ui/controls/Button.h"
 #include "platform/ui/controls/CheckBox.h"
 #include "platform/ui/lists/ComboBox.h"
+#include "platform/ui/lists/DriveComboBox.h"
 #include "platform/ui/edit/Edit.h"
 #include "platform/ui/edit/MaskEdit.h"
 #include "platform/ui/forms/Form.h"
@@ -28,7 +29,7 @@ void RegisterStandardClasses()
          {&TForm::StaticClassInfo(), &TPanel::StaticClassInfo(), &TTimer::StaticClassInfo(),
           &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TBevel::StaticClassInfo(),
           &TButton::StaticClassInfo(), &TCheckBox::StaticClassInfo(), &TEdit::StaticClassInfo(), &TMaskEdit::StaticClassInfo(),
-          &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(), &TComboBox::StaticClassInfo(),
+          &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(), &TComboBox::StaticClassInfo(), &TDriveComboBox::StaticClassInfo(),
           &TOpenDialog::StaticClassInfo(), &TMenuItem::StaticClassInfo(), &TMainMenu::StaticClassInfo(),
           &TPopupMenu::StaticClassInfo(), &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo()}) {
         RegisterClass(*info);

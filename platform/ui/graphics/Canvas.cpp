@@ -87,11 +87,6 @@ TPoint TCanvas::PenPos()
     return position;
 }
 
-void TCanvas::SetPenPos(TPoint position)
-{
-    MoveTo(position.X, position.Y);
-}
-
 TRect TCanvas::ClipRect()
 {
     RECT box;

@@ -58,7 +58,6 @@ public:
     void SetBrush(const TBrush* brush);
 
     [[nodiscard]] TPoint PenPos();
-    void SetPenPos(TPoint position);
     // The raster operation of CopyRect and of opaque bitmap drawing.
     [[nodiscard]] TRop3 CopyMode() const { return m_copyMode; }
     void SetCopyMode(TRop3 mode) { m_copyMode = mode; }

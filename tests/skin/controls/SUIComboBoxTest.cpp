@@ -2,7 +2,7 @@
 // main window's 65 x 21 DeepBlue box, golden images of every built-in
 // style (enabled, selected, disabled), the ring round the open list, the
 // colours a style change resets, a file theme's colours and its removal,
-// and reading one from a form description.
+// the open list in every style, and reading one from a form description.
 
 #include "platform/core/Resources.h"
 #include "platform/ui/forms/FormReader.h"
@@ -24,6 +24,9 @@ constexpr TColor kGrey = TColor(0x808080);
 
 class SUIComboBoxTest : public UiTest {
 protected:
+    SUIComboBoxTest() { RegisterResources(AppResources()); }
+    // A failed paint (a missing bitmap) shows as a message box.
+    void TearDown() override { EXPECT_EQ(messageBoxes, std::vector<std::string>{}); }
     void SetUp() override
     {
         form = ShownForm({100, 100, 400, 300});
@@ -52,6 +55,18 @@ protected:
         return ColorFromPixel(pixels.GetPixel(p.X + x, p.Y + y));
     }
     [[nodiscard]] TColor At(int x, int y) { return At(Capture(), combo, x, y); }
+    // Opens the list from the keyboard; its window and that window's screen rectangle.
+    std::pair<HWND, TRect> OpenList()
+    {
+        combo->SetFocus();
+        PressKey(VK_F4);
+        EXPECT_TRUE(combo->DroppedDown());
+        COMBOBOXINFO info;
+        EXPECT_TRUE(GetComboBoxInfo(combo->WindowHandle(), info));
+        RECT list{};
+        GetWindowRect(info.hwndList, list);
+        return {info.hwndList, list};
+    }
 
     TForm* form = nullptr;
     TsuiComboBox* combo = nullptr;
@@ -109,14 +124,8 @@ TEST_F(SUIComboBoxTest, ArrowColorHoldsUntilTheNextStyleChange)
 TEST_F(SUIComboBoxTest, TheOpenListIsRingedInTheBorderColour)
 {
     combo->SetBorderColor(clRed);
-    combo->SetFocus();
-    PressKey(VK_F4);
-    ASSERT_TRUE(combo->DroppedDown());
-    COMBOBOXINFO info;
-    ASSERT_TRUE(GetComboBoxInfo(combo->WindowHandle(), info));
-    RECT list;
-    GetWindowRect(info.hwndList, list);
-    const PixelBuffer pixels = Desktop().CaptureWindow(info.hwndList);
+    const auto [window, list] = OpenList();
+    const PixelBuffer pixels = Desktop().CaptureWindow(window);
     for (const TPoint p : {TPoint{0, 0}, TPoint{list.Width() - 1, 0}, TPoint{0, list.Height() - 1},
                            TPoint{list.Width() - 1, list.Height() - 1}, TPoint{list.Width() / 2, 0}}) {
         EXPECT_EQ(ColorFromPixel(pixels.GetPixel(p.X, p.Y)), clRed) << p.X << "," << p.Y;
@@ -176,6 +185,23 @@ TEST_P(SUIComboBoxGoldenTest, EveryStyleMatchesItsGolden)
     disabled->SetEnabled(false);
     for (TsuiComboBox* c : {combo, chosen, disabled}) c->SetUIStyle(GetParam());
     EXPECT_TRUE(MatchesGolden(Capture(), "sui_combobox_" + GetEnumName(EnumInfoOf(GetParam()), GetParam())));
+}
+
+// The box with its list open, as the screen shows both.
+TEST_P(SUIComboBoxGoldenTest, TheOpenListMatchesItsGolden)
+{
+    combo->SetUIStyle(GetParam());
+    combo->SetItemIndex(0);
+    const TRect list = OpenList().second;
+    PressKey(VK_DOWN);
+    const TPoint origin = combo->ClientToScreen({0, 0});
+    const TRect area{origin.X - 2, origin.Y - 2, std::max(list.Right, origin.X + 65) + 2, list.Bottom + 2};
+    const PixelBuffer screen = Desktop().CaptureScreen();
+    PixelBuffer shot(area.Width(), area.Height());
+    for (int y = 0; y < shot.Height(); ++y) {
+        for (int x = 0; x < shot.Width(); ++x) shot.At(x, y) = screen.GetPixel(area.Left + x, area.Top + y);
+    }
+    EXPECT_TRUE(MatchesGolden(shot, "sui_combobox_open_" + GetEnumName(EnumInfoOf(GetParam()), GetParam())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, SUIComboBoxGoldenTest,

@@ -1,12 +1,13 @@
 // TsuiImagePanel: pictures at their size, stretched and tiled; the parent
 // behind a transparent panel; the size taken from the picture; the caption.
 
-#include "ScrollSkinTestSupport.h"
+#include "SkinControlTest.h"
+#include "tests/support/BitmapPictures.h"
 
 #include "platform/ui/graphics/Picture.h"
 #include "skin/controls/SUIImagePanel.h"
 
-namespace scrolltest {
+namespace skintest {
 namespace {
 
 // The captured pixels as a text picture ('?' for colours without a letter).
@@ -30,19 +31,18 @@ class ImagePanelTest : public SkinControlTest {
 protected:
     void SetUp() override
     {
-        SkinControlTest::SetUp();
-        panel = Make<TsuiImagePanel>({10, 10, 16, 14});
+        panel = Make<TsuiImagePanel>("sipPicture1", {10, 10, 16, 14});
         panel->SetColor(clWhite);
     }
     void SetPicture(const std::string& text)
     {
         TPicture picture;
-        picture.SetBitmap(BitmapOf(text).get());
+        picture.SetBitmap(bitmaptest::BitmapOf(text).get());
         panel->SetPicture(&picture);
     }
     [[nodiscard]] int InkCount()
     {
-        const PixelBuffer pixels = CaptureOf(panel);
+        const PixelBuffer pixels = Shot(panel);
         int ink = 0;
         for (int y = 0; y < pixels.Height(); ++y)
             for (int x = 0; x < pixels.Width(); ++x) ink += ColorFromPixel(pixels.At(x, y)) != clWhite;
@@ -62,7 +62,7 @@ TEST_P(ImagePanelDrawStyleTest, ThePictureCoversThePanelAsTheStyleSays)
 {
     SetPicture("rg\nb#\n");
     panel->SetDrawStyle(GetParam().style);
-    EXPECT_EQ(TextOf(CaptureOf(panel)), GetParam().expected);
+    EXPECT_EQ(TextOf(Shot(panel)), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, ImagePanelDrawStyleTest,
@@ -87,20 +87,20 @@ b#b#b#
 
 TEST_F(ImagePanelTest, ATransparentPanelWithoutPictureShowsItsParent)
 {
-    form->SetColor(clRed);
+    Form()->SetColor(clRed);
     panel->SetColor(clBlue);
-    EXPECT_EQ(TextOf(CaptureOf(panel)), "\nbbbbbb\nbbbbbb\nbbbbbb\nbbbbbb\n");
+    EXPECT_EQ(TextOf(Shot(panel)), "\nbbbbbb\nbbbbbb\nbbbbbb\nbbbbbb\n");
     panel->SetTransparent(true);
-    EXPECT_EQ(TextOf(CaptureOf(panel)), "\nrrrrrr\nrrrrrr\nrrrrrr\nrrrrrr\n");
+    EXPECT_EQ(TextOf(Shot(panel)), "\nrrrrrr\nrrrrrr\nrrrrrr\nrrrrrr\n");
 }
 
 TEST_F(ImagePanelTest, ATransparentPictureLeavesItsKeyColourToTheParent)
 {
-    form->SetColor(clRed);
+    Form()->SetColor(clRed);
     SetPicture("#g\ngf\n");  // the bottom-left pixel (g) is the key
     panel->SetTransparent(true);
     panel->SetDrawStyle(suiTile);
-    EXPECT_EQ(TextOf(CaptureOf(panel)), "\n#r#r#r\nrfrfrf\n#r#r#r\nrfrfrf\n");
+    EXPECT_EQ(TextOf(Shot(panel)), "\n#r#r#r\nrfrfrf\n#r#r#r\nrfrfrf\n");
 }
 
 struct AutoSizeCase {
@@ -131,15 +131,15 @@ TEST_F(ImagePanelTest, TheCaptionIsCentredUnlessBothPositionsAreGiven)
 {
     panel->SetBounds(10, 10, 120, 40);
     panel->SetCaption("WW");
-    const std::string centred = TextOf(CaptureOf(panel));
+    const std::string centred = TextOf(Shot(panel));
     EXPECT_NE(centred, TextOf(PixelBuffer(120, 40, PixelFromColor(clWhite))));
     panel->SetCaptionPosX(5);
-    EXPECT_EQ(TextOf(CaptureOf(panel)), centred) << "one position alone still aligns";
+    EXPECT_EQ(TextOf(Shot(panel)), centred) << "one position alone still aligns";
     panel->SetAlignment(taLeftJustify);
-    const std::string left = TextOf(CaptureOf(panel));
+    const std::string left = TextOf(Shot(panel));
     EXPECT_NE(left, centred);
     panel->SetCaptionPosY(0);
-    const PixelBuffer placed = CaptureOf(panel);
+    const PixelBuffer placed = Shot(panel);
     bool inkInTopRows = false;
     for (int x = 0; x < 120; ++x) inkInTopRows |= ColorFromPixel(placed.At(x, 2)) != clWhite;
     EXPECT_TRUE(inkInTopRows) << "the caption's top-left goes to (5, 0)";
@@ -157,4 +157,4 @@ TEST_F(ImagePanelTest, ACaptionOfBlanksDrawsNothing)
 }
 
 }  // namespace
-}  // namespace scrolltest
+}  // namespace skintest

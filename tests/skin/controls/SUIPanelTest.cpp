@@ -2,21 +2,23 @@
 // expanded height, the roll button under the pointer, and its look in
 // every built-in style.
 
-#include "ScrollSkinTestSupport.h"
+#include "SkinControlTest.h"
+#include "tests/support/BitmapPictures.h"
+#include "tests/support/GoldenImage.h"
 
+#include "platform/ui/controls/Panel.h"
 #include "skin/controls/SUIPanel.h"
 
 #include <vector>
 
-namespace scrolltest {
+namespace skintest {
 namespace {
 
 class PanelRollTest : public SkinControlTest {
 protected:
     void SetUp() override
     {
-        SkinControlTest::SetUp();
-        panel = Make<TsuiPanel>({10, 10, 130, 210});
+        panel = Make<TsuiPanel>("spnl1", {10, 10, 130, 210});
         panel->OnResize = [this](TObject*) { heights.push_back(panel->Height()); };
         panel->OnPush = [this](TObject*) { events.push_back("push"); };
         panel->OnPop = [this](TObject*) { events.push_back("pop"); };
@@ -63,6 +65,14 @@ TEST_F(PanelRollTest, RollsUpAndDownInFifteenPixelSteps)
     EXPECT_EQ(events, (std::vector<std::string>{"push", "pop"}));
 }
 
+TEST_F(PanelRollTest, AlignedChildrenStayClearOfTheTitleAndTheOutline)
+{
+    auto* child = new TPanel(Form());
+    child->SetParent(panel);
+    child->SetAlign(alClient);
+    EXPECT_EQ(child->BoundsRect(), TRect(3, panel->TitleHeight() + 3, 120 - 3, 200 - 3));
+}
+
 TEST_F(PanelRollTest, ResizingARolledUpPanelKeepsItsExpandedHeight)
 {
     panel->Push();
@@ -96,10 +106,10 @@ class PanelGoldenTest : public SkinControlTest, public ::testing::WithParamInter
 
 TEST_P(PanelGoldenTest, LooksAsItsStyleSays)
 {
-    auto* panel = Make<TsuiPanel>({10, 10, 150, 90});
+    auto* panel = Make<TsuiPanel>("spnl2", {10, 10, 150, 90});
     panel->SetUIStyle(GetParam());
     panel->SetCaption("面板 Panel");
-    auto* rolled = Make<TsuiPanel>({160, 10, 300, 110});
+    auto* rolled = Make<TsuiPanel>("spnl3", {160, 10, 300, 110});
     rolled->SetUIStyle(GetParam());
     rolled->SetCaption("收起");
     rolled->Push();
@@ -107,7 +117,8 @@ TEST_P(PanelGoldenTest, LooksAsItsStyleSays)
         Desktop().AdvanceClock(TsuiPanel::kRollTickMs);
         Pump();
     }
-    const PixelBuffer pixels = Capture();
+    Pump();
+    const PixelBuffer pixels = Desktop().CaptureWindow(Form()->WindowHandle());
     PixelBuffer part(300, 100);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 300; ++x) part.At(x, y) = pixels.GetPixel(x + 5, y + 5);
@@ -117,4 +128,4 @@ TEST_P(PanelGoldenTest, LooksAsItsStyleSays)
 INSTANTIATE_TEST_SUITE_P(Styles, PanelGoldenTest, ::testing::Values(MacOS, WinXP, DeepBlue, Protein, BlueGlass));
 
 }  // namespace
-}  // namespace scrolltest
+}  // namespace skintest

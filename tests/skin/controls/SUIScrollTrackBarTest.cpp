@@ -1,22 +1,22 @@
 // TsuiScrollTrackBar: the value model's corrections, OnChange once per real
 // change, dragging the slider, paging by a held press, and keys.
 
-#include "ScrollSkinTestSupport.h"
+#include "SkinControlTest.h"
+#include "tests/support/BitmapPictures.h"
 
 #include "skin/controls/SUIImagePanel.h"
 #include "skin/controls/SUIScrollTrackBar.h"
 
 #include <vector>
 
-namespace scrolltest {
+namespace skintest {
 namespace {
 
 class ScrollTrackTest : public SkinControlTest {
 protected:
     void SetUp() override
     {
-        SkinControlTest::SetUp();
-        track = Make<TsuiScrollTrackBar>({20, 20, 120, 36});  // 100 x 16
+        track = Make<TsuiScrollTrackBar>("strTrack1", {20, 20, 120, 36});  // 100 x 16
         track->SetMax(10);
         track->SetSliderImage(bitmaptest::FilledBitmap(20, 16, clBlue).get());
         track->SetPosition(0);
@@ -177,4 +177,4 @@ INSTANTIATE_TEST_SUITE_P(Keys, ScrollTrackKeyTest,
                                            KeyCase{VK_RIGHT, 7}, KeyCase{VK_DOWN, 7}, KeyCase{VK_TAB, 5}));
 
 }  // namespace
-}  // namespace scrolltest
+}  // namespace skintest

@@ -12,7 +12,7 @@ namespace {
 constexpr int kFrames = 18;
 constexpr int kLeastInk = 8;  // pixels: the smallest glyph is a 7 x 2 bar
 
-[[nodiscard]] TColor At(const PixelBuffer& p, int x, int y)
+[[nodiscard]] TColor BarColorAt(const PixelBuffer& p, int x, int y)
 {
     return ColorFromPixel(p.At(x, y));
 }
@@ -42,10 +42,10 @@ TEST(TitleButtonsTest, KeyedStylesHaveAFuchsiaSurroundAndAVisibleButton)
             const PixelBuffer strip = TitleButtons(look);
             const int w = strip.Width() / kFrames;
             for (int i = 0; i < kFrames; ++i) {
-                EXPECT_EQ(At(strip, i * w, strip.Height() - 1), kKeyColor) << look.Name << " frame " << i + 1;
+                EXPECT_EQ(BarColorAt(strip, i * w, strip.Height() - 1), kKeyColor) << look.Name << " frame " << i + 1;
                 int shown = 0;
                 for (int y = 0; y < strip.Height(); ++y) {
-                    for (int x = i * w; x < (i + 1) * w; ++x) shown += At(strip, x, y) != kKeyColor;
+                    for (int x = i * w; x < (i + 1) * w; ++x) shown += BarColorAt(strip, x, y) != kKeyColor;
                 }
                 EXPECT_GE(shown, kLeastInk) << look.Name << " frame " << i + 1 << " is nearly empty";
             }
@@ -59,7 +59,7 @@ TEST(TitleButtonsTest, OpaqueStylesNeverShowTheKey)
         if (look.Title.ButtonKeying != Keying::Opaque) continue;
         const PixelBuffer strip = TitleButtons(look);
         for (int y = 0; y < strip.Height(); ++y) {
-            for (int x = 0; x < strip.Width(); ++x) ASSERT_NE(At(strip, x, y), kKeyColor) << look.Name;
+            for (int x = 0; x < strip.Width(); ++x) ASSERT_NE(BarColorAt(strip, x, y), kKeyColor) << look.Name;
         }
     }
 }
@@ -91,8 +91,8 @@ TEST(TitleButtonsTest, TheCloseButtonOfWinXPIsLitAtRest)
     const Look& xp = LookNamed("WinXP");
     const PixelBuffer strip = TitleButtons(xp);
     const int w = strip.Width() / kFrames;
-    const TColor close = At(strip, 15 * w + 3, strip.Height() / 2);
-    const TColor minimise = At(strip, 12 * w + 3, strip.Height() / 2);
+    const TColor close = BarColorAt(strip, 15 * w + 3, strip.Height() / 2);
+    const TColor minimise = BarColorAt(strip, 12 * w + 3, strip.Height() / 2);
     EXPECT_GT(GetRValue(close), GetBValue(close));
     EXPECT_LT(GetRValue(minimise), GetBValue(minimise));
 }

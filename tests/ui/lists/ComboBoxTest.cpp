@@ -15,8 +15,8 @@
 namespace uitest {
 namespace {
 
-constexpr int kRow = 16;  // pixels, the item height the tests set
-constexpr int kItems = 20;
+constexpr int kComboRow = 16;  // pixels, the item height the tests set
+constexpr int kComboItems = 20;
 
 TPoint Centre(const TRect& r)
 {
@@ -32,8 +32,8 @@ protected:
         combo->SetParent(form);
         combo->SetStyle(csDropDownList);
         combo->SetBounds(20, 20, 120, 21);
-        combo->SetItemHeight(kRow);
-        for (int i = 0; i < kItems; ++i) combo->Items()->Add("Item " + IntToStr(i));
+        combo->SetItemHeight(kComboRow);
+        for (int i = 0; i < kComboItems; ++i) combo->Items()->Add("Item " + IntToStr(i));
         combo->OnChange = [this](TObject*) { events.push_back("change " + IntToStr(combo->ItemIndex())); };
         combo->OnClick = [this](TObject*) { events.push_back("click"); };
         combo->OnDropDown = [this](TObject*) { events.push_back("dropdown"); };
@@ -64,7 +64,7 @@ protected:
     // The screen point of a row of the open list.
     [[nodiscard]] TPoint ListRowPoint(int row) const
     {
-        POINT p{10, row * kRow + kRow / 2};
+        POINT p{10, row * kComboRow + kComboRow / 2};
         ClientToScreen(List(), p);
         return p;
     }
@@ -110,16 +110,16 @@ TEST_F(ComboBoxTest, ComboBoxInfoRefusesOtherWindowsAndBadRecords)
     EXPECT_FALSE(GetComboBoxInfo(combo->WindowHandle(), info));
 }
 
-struct KeyStep {
+struct ComboKeyStep {
     WORD key;
     int index;  // ItemIndex afterwards
 };
 
 TEST_F(ComboBoxTest, KeysChangeTheSelectionWhileClosed)
 {
-    const KeyStep steps[] = {{VK_DOWN, 0},  {VK_DOWN, 1},  {VK_END, 19}, {VK_DOWN, 19}, {VK_PRIOR, 12},
+    const ComboKeyStep steps[] = {{VK_DOWN, 0},  {VK_DOWN, 1},  {VK_END, 19}, {VK_DOWN, 19}, {VK_PRIOR, 12},
                              {VK_HOME, 0}, {VK_UP, 0},    {VK_NEXT, 7}, {VK_UP, 6}};
-    for (const KeyStep& step : steps) {
+    for (const ComboKeyStep& step : steps) {
         PressKey(step.key);
         EXPECT_EQ(combo->ItemIndex(), step.index) << "key " << step.key;
     }
@@ -173,7 +173,7 @@ TEST_F(ComboBoxTest, F4OpensTheListRightBelowTheComboBoxAndKeepsTheFocus)
     ASSERT_TRUE(combo->DroppedDown());
     const TRect box = ComboRect();
     const TRect list = ListRect();
-    EXPECT_EQ(list, TRect::FromSize(box.Left, box.Bottom, box.Width(), 8 * kRow + 2));
+    EXPECT_EQ(list, TRect::FromSize(box.Left, box.Bottom, box.Width(), 8 * kComboRow + 2));
     EXPECT_TRUE(IsWindowVisible(List()));
     EXPECT_NE(GetWindowLongPtr(List(), GWL_STYLE) & WS_POPUP, 0);
     EXPECT_EQ(GetParent(List()), form->WindowHandle()) << "owned by the form";
@@ -192,7 +192,7 @@ TEST_F(ComboBoxTest, TheListOpensAboveWhenTheWorkAreaHasNoRoomBelow)
     Pump();
     combo->SetDroppedDown(true);
     const TRect box = ComboRect();
-    EXPECT_EQ(ListRect(), TRect::FromSize(box.Left, box.Top - (8 * kRow + 2), box.Width(), 8 * kRow + 2));
+    EXPECT_EQ(ListRect(), TRect::FromSize(box.Left, box.Top - (8 * kComboRow + 2), box.Width(), 8 * kComboRow + 2));
 }
 
 TEST_F(ComboBoxTest, TheListMovesSidewaysIntoTheWorkArea)
@@ -209,12 +209,12 @@ TEST_F(ComboBoxTest, AShortListShowsAllItemsWithoutAScrollBar)
 {
     combo->Items()->SetCommaText("one,two,three");
     combo->SetDroppedDown(true);
-    EXPECT_EQ(ListRect().Height(), 3 * kRow + 2);
+    EXPECT_EQ(ListRect().Height(), 3 * kComboRow + 2);
     EXPECT_EQ(GetWindowLongPtr(List(), GWL_STYLE) & WS_VSCROLL, 0);
     combo->SetDroppedDown(false);
     combo->Items()->Clear();
     combo->SetDroppedDown(true);
-    EXPECT_EQ(ListRect().Height(), kRow + 2) << "an empty list still shows one row";
+    EXPECT_EQ(ListRect().Height(), kComboRow + 2) << "an empty list still shows one row";
 }
 
 TEST_F(ComboBoxTest, TheListScrollsBeyondDropDownCount)
@@ -225,7 +225,7 @@ TEST_F(ComboBoxTest, TheListScrollsBeyondDropDownCount)
     SCROLLINFO info;
     info.fMask = SIF_ALL;
     GetScrollInfo(List(), SB_VERT, info);
-    EXPECT_EQ(info.nMax, kItems - 1);
+    EXPECT_EQ(info.nMax, kComboItems - 1);
     EXPECT_EQ(info.nPage, 8u);
     EXPECT_EQ(info.nPos, 12) << "the selected item shows, as near the top as the last page allows";
     PressKey(VK_HOME);
