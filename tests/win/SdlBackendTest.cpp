@@ -229,7 +229,7 @@ TEST_F(SdlBackendTest, HidingIsNeverReportedAsMinimising)
     desc.kind = NativeKind::Popup;
     desc.bounds = Rect(150, 180, 270, 300);
     desc.owner = owner;
-    const HWND popup = Handle(2);
+    const HWND popup = SdlHandle(2);
     m_backend->CreateNativeWindow(popup, desc);
     const HWND dialog = Show(3, Rect(200, 200, 300, 300), NativeKind::Decorated, false);
     m_backend->ShowNativeWindow(popup, true, false);
@@ -251,7 +251,7 @@ TEST_F(SdlBackendTest, OwnedWindowsAreTheirOwnersDialogsWithTheIcon)
     desc.kind = NativeKind::Decorated;
     desc.bounds = Rect(150, 150, 300, 250);
     desc.icon = &icon;
-    const HWND dialog = Handle(2);
+    const HWND dialog = SdlHandle(2);
     m_backend->CreateNativeWindow(dialog, desc);
     m_backend->SetNativeOwner(dialog, owner);
     EXPECT_EQ(m_probe->TransientFor(XId(dialog)), XId(owner));
