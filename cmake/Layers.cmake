@@ -39,7 +39,8 @@ endfunction()
 
 # One GoogleTest program per test folder, registered with CTest. RECURSE takes
 # in the subfolders too (a suite whose tests mirror a layer's family folders);
-# USES_DISPLAY marks a program whose tests open windows on the X display.
+# USES_DISPLAY marks a program whose tests open windows on the X display: its
+# cases always run one process each and never two at a time.
 #
 # With QZ_TEST_PER_CASE (the default) every test case is a CTest test of its
 # own, so that `ctest -R` picks single cases. Without it (scripts/test) each
@@ -68,6 +69,13 @@ function(qz_test_suite target)
     target_compile_options(${target} PRIVATE -O0)
   endif()
   qz_test_paths(${target} QZ_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
+  if(ARG_USES_DISPLAY)
+    # One process per case, as the display tests were written, and one case at
+    # a time: two programs' windows on one display take each other's focus.
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES
+      ENVIRONMENT "QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR}" RESOURCE_LOCK x-display)
+    return()
+  endif()
   if(QZ_TEST_PER_CASE)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
     return()
@@ -78,10 +86,6 @@ function(qz_test_suite target)
     add_test(NAME ${name} COMMAND ${target})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT
       "QZ_SOURCE_DIR=${PROJECT_SOURCE_DIR};GTEST_TOTAL_SHARDS=${QZ_TEST_SHARDS};GTEST_SHARD_INDEX=${shard}")
-    if(ARG_USES_DISPLAY)
-      # Two programs' windows on one display would take each other's focus.
-      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK x-display)
-    endif()
   endforeach()
 endfunction()
 

@@ -159,6 +159,7 @@ private:
     TRect m_normalBounds;
     bool m_startMaximized = false;
     bool m_constructing = false;
+    bool m_wasZoomed = false;  // the form was maximised at the last size change
     TApplication* m_hookedApplication = nullptr;  // whose OnMessage this skinned form took
     std::shared_ptr<TFormSubclass> m_subclass;
 };

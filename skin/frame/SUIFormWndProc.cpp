@@ -8,6 +8,7 @@
 #include "platform/ui/forms/CustomForm.h"
 #include "platform/ui/menus/MainMenu.h"
 #include "platform/win/WinApi.h"
+#include "platform/win/WindowSystem.h"
 #include "skin/core/SUIPublic.h"
 #include "skin/frame/SUIFrameHitTest.h"
 #include "skin/frame/SUITitleBar.h"
@@ -75,7 +76,8 @@ void TsuiForm::ReleaseForm()
 {
     if (!m_subclass) return;
     m_subclass->Owner = nullptr;
-    const HWND hwnd = m_subclass->Window;
+    // The windows die with their window system; nothing is left to unhook.
+    const HWND hwnd = WindowSystem::Exists() ? m_subclass->Window : nullptr;
     const bool ours = hwnd && IsWindow(hwnd) &&
                       reinterpret_cast<WNDPROC>(GetWindowLongPtr(hwnd, GWL_WNDPROC)) == m_subclass->Proc;
     if (ours) SetWindowLongPtr(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(m_subclass->OldProc));
@@ -122,7 +124,13 @@ void TsuiForm::FormSized()
     }
     AlignSelf();
     PaintFormBorder();
-    if (m_titleBar) m_titleBar->OnFormReSize();
+    if (!m_titleBar) return;
+    m_titleBar->OnFormReSize();
+    // Maximised or restored by other means (the window manager, the
+    // keyboard): the maximise button shows what a click would do now.
+    const bool zoomed = IsZoomed(m_form->WindowHandle());
+    if (zoomed != m_wasZoomed) m_titleBar->ProcessMaxBtn();
+    m_wasZoomed = zoomed;
 }
 
 void TsuiForm::FormHitTest(TMessage& message)
@@ -157,7 +165,13 @@ void TsuiForm::WMCreate(TMessage& message)
     SubclassForm();
     AlignSelf();
     PaintFormBorder();
-    if (m_titleBar) m_titleBar->OnFormReSize();
+    if (!m_titleBar) return;
+    m_titleBar->OnFormReSize();
+    // Maximised or restored by other means (the window manager, the
+    // keyboard): the maximise button shows what a click would do now.
+    const bool zoomed = IsZoomed(m_form->WindowHandle());
+    if (zoomed != m_wasZoomed) m_titleBar->ProcessMaxBtn();
+    m_wasZoomed = zoomed;
 }
 
 void TsuiForm::Dispatch(TMessage& message)

@@ -258,12 +258,12 @@ void TsuiTitleBar::ProcessMaxBtn()
 
 TTitleBarLayout TsuiTitleBar::Layout() const
 {
-    std::vector<TTitleSectionSpec> sections;
+    std::vector<TTitleSectionPiece> sections;
     for (int i = 0; i < m_sections->Count(); ++i) {
         const TsuiTitleBarSection* section = m_sections->Items(i);
         sections.push_back({section->Align(), section->Width()});
     }
-    std::vector<TTitleButtonSpec> buttons;
+    std::vector<TTitleButtonPiece> buttons;
     for (int i = 0; i < m_buttons->Count(); ++i) {
         const TsuiTitleBarButton* button = m_buttons->Items(i);
         const TPicture* picture = button->PicNormal();

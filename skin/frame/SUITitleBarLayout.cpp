@@ -12,13 +12,13 @@ struct TSectionCursor {
     int Right = 0;  // end of the free space on the right
 };
 
-std::vector<TRect> LayoutSections(TSize bar, std::span<const TTitleSectionSpec> sections)
+std::vector<TRect> LayoutSections(TSize bar, std::span<const TTitleSectionPiece> sections)
 {
     std::vector<TRect> boxes(sections.size());
     TSectionCursor free{0, bar.cx};
     int client = -1;
     for (std::size_t i = 0; i < sections.size(); ++i) {
-        const TTitleSectionSpec& section = sections[i];
+        const TTitleSectionPiece& section = sections[i];
         switch (section.Align) {
         case suiLeft:
             boxes[i] = TRect::FromSize(free.Left, 0, section.Width, bar.cy);
@@ -51,8 +51,8 @@ int TTitleBarLayout::ButtonAt(TPoint p) const
     return hot;
 }
 
-TTitleBarLayout LayoutTitleBar(TSize bar, std::span<const TTitleSectionSpec> sections,
-                               std::span<const TTitleButtonSpec> buttons, const TTitleBarOptions& options)
+TTitleBarLayout LayoutTitleBar(TSize bar, std::span<const TTitleSectionPiece> sections,
+                               std::span<const TTitleButtonPiece> buttons, const TTitleBarOptions& options)
 {
     TTitleBarLayout layout;
     layout.Sections = LayoutSections(bar, sections);
@@ -60,7 +60,7 @@ TTitleBarLayout LayoutTitleBar(TSize bar, std::span<const TTitleSectionSpec> sec
 
     int x = bar.cx + options.RightBtnXOffset + 1;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const TTitleButtonSpec& button = buttons[i];
+        const TTitleButtonPiece& button = buttons[i];
         if (!button.Visible) continue;
         if (button.Type == suiControlBox) {
             layout.ControlBox = int(i);
@@ -73,7 +73,7 @@ TTitleBarLayout LayoutTitleBar(TSize bar, std::span<const TTitleSectionSpec> sec
 
     int captionLeft = options.LeftBtnXOffset;
     if (layout.ControlBox >= 0) {
-        const TTitleButtonSpec& box = buttons[std::size_t(layout.ControlBox)];
+        const TTitleButtonPiece& box = buttons[std::size_t(layout.ControlBox)];
         layout.Buttons[std::size_t(layout.ControlBox)] = TRect::FromSize(captionLeft, box.Top, box.Size.cx, box.Size.cy);
         if (options.DrawAppIcon) {
             layout.AppIcon = {captionLeft + kAppIconIndent, box.Top};

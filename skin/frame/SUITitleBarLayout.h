@@ -21,12 +21,12 @@
 #include <string>
 #include <vector>
 
-struct TTitleSectionSpec {
+struct TTitleSectionPiece {
     TsuiTitleBarAlign Align = suiLeft;
     int Width = 0;  // px
 };
 
-struct TTitleButtonSpec {
+struct TTitleButtonPiece {
     TsuiTitleBarBtnType Type = suiCustom;
     bool Visible = true;
     TSize Size;   // px, of the button's normal picture
@@ -63,8 +63,8 @@ struct TTitleBarLayout {
     [[nodiscard]] int ButtonAt(TPoint p) const;
 };
 
-[[nodiscard]] TTitleBarLayout LayoutTitleBar(TSize bar, std::span<const TTitleSectionSpec> sections,
-                                             std::span<const TTitleButtonSpec> buttons,
+[[nodiscard]] TTitleBarLayout LayoutTitleBar(TSize bar, std::span<const TTitleSectionPiece> sections,
+                                             std::span<const TTitleButtonPiece> buttons,
                                              const TTitleBarOptions& options);
 
 // The caption as drawn in room pixels: whole when its width fits, else its

@@ -313,8 +313,8 @@ PngSize ReadPngSize(const std::string& path)
 
 TEST(CommandLineProgram, ScreenshotDrawsTheMainWindowWithoutADisplay)
 {
-    const std::string path = testing::TempDir() + "qz-main-window.png";
-    std::remove(path.c_str());
+    const ScratchDir dir;
+    const std::string path = (dir.Path() / "main-window.png").string();
     const RunResult run = RunProgram("--screenshot '" + path + "'", "env -u DISPLAY ");
     EXPECT_EQ(run.Code, 0) << run.Out;
     const PngSize size = ReadPngSize(path);

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -12,7 +14,8 @@ namespace {
 
 fs::path ScratchDir()
 {
-    const fs::path dir = fs::path(testing::TempDir()) / "qz_bmp_codec_test";
+    // One folder per process: other checkouts may run these tests at the same time.
+    const fs::path dir = fs::path(testing::TempDir()) / ("qz_bmp_codec_test-" + std::to_string(getpid()));
     fs::create_directories(dir);
     return dir;
 }

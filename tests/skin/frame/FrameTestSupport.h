@@ -28,7 +28,7 @@ inline constexpr int kFormWidth = 280;   // px, the main window's
 inline constexpr int kFormHeight = 310;  // px
 inline constexpr TPoint kFormAt{100, 100};
 
-struct FormSpec {
+struct FormSetup {
     TsuiUIStyle Style = DeepBlue;
     TFormBorderStyle Border = bsSingle;
     bool MaxButton = false;  // the main window has none
@@ -45,18 +45,18 @@ protected:
     }
 
     // A shown form taken over by a skinned form, as the main window's description builds it.
-    TsuiForm* SkinnedForm(const FormSpec& spec = {})
+    TsuiForm* SkinnedForm(const FormSetup& setup = {})
     {
         form = NewForm<TForm>(&App());
-        form->SetBorderStyle(spec.Border);
-        form->SetCaption(spec.Caption);
+        form->SetBorderStyle(setup.Border);
+        form->SetCaption(setup.Caption);
         form->SetBounds(kFormAt.X, kFormAt.Y, kFormWidth, kFormHeight);
         skinned = new TsuiForm(form);
         skinned->SetParent(form);
         skinned->SetFormWidth(kFormWidth - 2);
         skinned->SetFormHeight(kFormHeight - 1);
-        if (!spec.MaxButton) Buttons()->Delete(MaxButtonIndex());
-        skinned->SetUIStyle(spec.Style);
+        if (!setup.MaxButton) Buttons()->Delete(MaxButtonIndex());
+        skinned->SetUIStyle(setup.Style);
         form->Show();
         Pump();
         return skinned;

@@ -163,6 +163,10 @@ TEST_F(SkinnedFormTest, MaximisingFillsTheWorkAreaAndRestoringComesBack)
     Pump();
     EXPECT_EQ(FormWindowRect(), GetWorkAreaRect());
     EXPECT_EQ(skinned->Width(), GetWorkAreaRect().Width() - 2);
+    // The maximise button shows restore, also after a maximise by other means.
+    TBitmap restore;
+    GetInsideThemeBitmap(DeepBlue, SuiThemeId::TitleBarButtonImage, &restore, kTitleButtonFrameCount, 10);
+    EXPECT_EQ(Buttons()->Items(MaxButtonIndex())->PicNormal()->Bitmap()->Pixels().At(9, 9), restore.Pixels().At(9, 9));
     form->SetWindowState(wsNormal);
     Pump();
     EXPECT_EQ(FormWindowRect(), normal);

@@ -11,10 +11,10 @@
 namespace {
 
 // The built-in DeepBlue pieces: left and right 97 wide, the client piece, 19-pixel buttons at top 2.
-const std::vector<TTitleSectionSpec> kDeepBlueSections{{suiLeft, 97}, {suiRight, 97}, {suiClient, 10}};
+const std::vector<TTitleSectionPiece> kDeepBlueSections{{suiLeft, 97}, {suiRight, 97}, {suiClient, 10}};
 constexpr TSize kButton{19, 19};
 
-std::vector<TTitleButtonSpec> MainWindowButtons()
+std::vector<TTitleButtonPiece> MainWindowButtons()
 {
     return {{suiControlBox, true, kButton, 2}, {suiClose, true, kButton, 2}, {suiMin, true, kButton, 2}};
 }
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(DeepBlue, TitleBarSectionTest,
 
 struct ButtonCase {
     const char* Name;
-    std::vector<TTitleButtonSpec> Buttons;
+    std::vector<TTitleButtonPiece> Buttons;
     TTitleBarOptions Options;
     std::vector<int> ButtonLefts;  // -1: the button takes no room
     int CaptionLeft;
@@ -67,13 +67,13 @@ TEST_P(TitleBarButtonTest, ButtonsAndCaptionGoWhereTheBarSays)
     EXPECT_EQ(layout.CaptionRight, c.CaptionRight);
 }
 
-std::vector<TTitleButtonSpec> WithHidden(std::vector<TTitleButtonSpec> buttons, std::size_t index)
+std::vector<TTitleButtonPiece> WithHidden(std::vector<TTitleButtonPiece> buttons, std::size_t index)
 {
     buttons[index].Visible = false;
     return buttons;
 }
 
-const std::vector<TTitleButtonSpec> kFourButtons{
+const std::vector<TTitleButtonPiece> kFourButtons{
     {suiControlBox, true, kButton, 2}, {suiClose, true, kButton, 2}, {suiMax, true, kButton, 2}, {suiMin, true, kButton, 2}};
 
 INSTANTIATE_TEST_SUITE_P(
