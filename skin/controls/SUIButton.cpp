@@ -17,9 +17,6 @@ using namespace SuiThemeId;
 
 namespace {
 
-constexpr TColor kDisabledHighlight = TColor(0xFFFFFF);
-constexpr TColor kDisabledText = TColor(0x808080);
-
 // Styles whose focused button shows a bold caption instead of a focus rectangle.
 bool FocusShownBold(TsuiUIStyle style)
 {

@@ -38,7 +38,7 @@ constexpr int kWidthPadding = 8;   // pixels added to picture and caption
 // The text whose height decides the caption line.
 constexpr const char* kLineSample = "W";
 
-bool PaintsBehindItself(const TWinControl* parent)
+bool PaintsBehindCheckBox(const TWinControl* parent)
 {
     return std::string_view(parent->ClassName()) == "TTabSheet";
 }
@@ -241,7 +241,7 @@ void TsuiCheckBox::Paint()
         canvas->Brush()->SetStyle(bsSolid);
         canvas->Brush()->SetColor(Color());
         canvas->FillRect(ClientRect());
-    } else if (Parent() && PaintsBehindItself(Parent())) {
+    } else if (Parent() && PaintsBehindCheckBox(Parent())) {
         DoTrans(canvas, Parent());
     } else {
         DoTrans(canvas, this);

@@ -83,6 +83,10 @@ public:
     void Dispatch(TMessage& message) override;
 
 protected:
+    // A disabled caption: a light copy one pixel down and right under a grey one.
+    static constexpr TColor kDisabledHighlight = TColor(0xFFFFFF);
+    static constexpr TColor kDisabledText = TColor(0x808080);
+
     // --- steps subclasses override ------------------------------------------
     virtual void AutoSizeChanged() {}
     virtual void CaptionChanged() {}

@@ -32,11 +32,9 @@ constexpr TStateFrames kButtonFaceFrames{1, 2, 3, 1};
 constexpr int kButtonFaceFrameCount = 3;
 
 constexpr int kFocusInset = 2;  // pixels from the edge to the focus rectangle
-constexpr TColor kDisabledHighlight = TColor(0xFFFFFF);
-constexpr TColor kDisabledText = TColor(0x808080);
 
 // Parents that paint what lies behind themselves for a transparent button.
-bool PaintsBehindItself(const TWinControl* parent)
+bool PaintsBehindButton(const TWinControl* parent)
 {
     constexpr std::array<std::string_view, 3> kClasses{"TTabSheet", "TsuiDBNavigator", "TsuiToolBar"};
     for (std::string_view name : kClasses) {
@@ -103,7 +101,7 @@ void TsuiCustomButton::PaintBackground(TBitmap* buffer)
         canvas->FillRect(ClientRect());
         return;
     }
-    if (Parent() && PaintsBehindItself(Parent())) DoTrans(canvas, Parent());
+    if (Parent() && PaintsBehindButton(Parent())) DoTrans(canvas, Parent());
     else DoTrans(canvas, this);
 }
 
