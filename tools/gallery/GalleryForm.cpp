@@ -61,18 +61,21 @@ void TGalleryForm::Build(const TGalleryOptions& options)
     m_fileTheme->SetName("ftGallery");
     BuildBar();
 
-    int bottom = kBarHeight;
     if (options.Page.empty()) {
-        for (const TGallerySection& section : GallerySections()) bottom = BuildSection(section, bottom);
+        for (const TGallerySection& section : GallerySections()) BuildSection(section);
     } else {
         const TGallerySection* section = FindGallerySection(options.Page);
         if (!section) throw EInvalidOperation("没有这一节：" + options.Page);
-        bottom = BuildSection(*section, bottom);
+        BuildSection(*section);
     }
     int width = kMinWidth;
-    for (const auto& [name, body] : m_bodies) width = std::max(width, body->Left() + body->Width() + kMargin);
+    int height = kBarHeight;
+    for (const auto& [name, body] : m_bodies) {
+        width = std::max(width, body->Left() + body->Width() + kMargin);
+        height = std::max(height, body->Top() + body->Height() + kMargin);
+    }
     SetClientWidth(width);
-    SetClientHeight(bottom + kMargin);
+    SetClientHeight(height);
     ShowStyle(m_current);
 }
 
@@ -91,24 +94,34 @@ void TGalleryForm::BuildBar()
     m_styleList->OnChange = [this](TObject*) { StyleChosen(); };
 }
 
-int TGalleryForm::BuildSection(const TGallerySection& section, int top)
+void TGalleryForm::BuildSection(const TGallerySection& section)
 {
     auto* title = new TLabel(this);
     title->SetParent(this);
     title->SetCaption(std::string(section.Title));
-    title->SetBounds(kMargin, top + kMargin, 200, kTitleHeight);
 
     auto* body = new TPanel(this);
     body->SetName("sec" + std::string(section.Name));
     body->SetParent(this);
     body->SetCaption("");
     body->SetBevelOuter(bvNone);
-    body->SetBounds(kMargin, top + kMargin + kTitleHeight, 10, 10);
+    body->SetBounds(0, 0, 10, 10);
     section.Build(body);
     const TSize extent = ExtentOfChildren(body);
-    body->SetBounds(body->Left(), body->Top(), extent.cx + kMargin, extent.cy + kMargin);
+    const TSize size{extent.cx + kMargin, extent.cy + kMargin};
+
+    // A section that would end below the column's limit opens the next
+    // column, so that the page fits a small screen.
+    if (m_columnBottom > kBarHeight && m_columnBottom + kMargin + kTitleHeight + size.cy > kColumnLimit) {
+        m_columnLeft = m_columnRight + kMargin;
+        m_columnBottom = kBarHeight;
+    }
+    const int top = m_columnBottom + kMargin;
+    title->SetBounds(m_columnLeft, top, 200, kTitleHeight);
+    body->SetBounds(m_columnLeft, top + kTitleHeight, size.cx, size.cy);
+    m_columnBottom = body->Top() + body->Height();
+    m_columnRight = std::max(m_columnRight, body->Left() + body->Width());
     m_bodies.emplace_back(std::string(section.Name), body);
-    return body->Top() + body->Height();
 }
 
 TPanel* TGalleryForm::SectionBody(std::string_view name) const

@@ -30,6 +30,7 @@ public:
     static constexpr int kBarHeight = 32;    // pixels
     static constexpr int kTitleHeight = 18;  // pixels
     static constexpr int kMinWidth = 320;    // pixels
+    static constexpr int kColumnLimit = 640; // pixels: sections flow into columns no taller
 
     explicit TGalleryForm(TComponent* owner);
 
@@ -44,8 +45,8 @@ public:
 
 private:
     void BuildBar();
-    // Builds the section under its title at top; returns the bottom of its panel.
-    int BuildSection(const TGallerySection& section, int top);
+    // Builds the section under its title at the foot of the current column.
+    void BuildSection(const TGallerySection& section);
     void StyleChosen();
 
     std::vector<TGalleryStyle> m_styles;
@@ -53,4 +54,8 @@ private:
     TComboBox* m_styleList = nullptr;
     TsuiFileTheme* m_fileTheme = nullptr;
     std::vector<std::pair<std::string, TPanel*>> m_bodies;
+    int m_columnLeft = kMargin;     // pixels: where the current column starts
+    int m_columnRight = kMargin;    // pixels: the right edge of the widest section so far
+    int m_columnBottom = kBarHeight;  // pixels: the foot of the current column
+
 };

@@ -1,6 +1,7 @@
 #include "platform/win/backends/sdl/SdlSession.h"
 
 #include "platform/core/Exception.h"
+#include "platform/win/backends/sdl/X11Desktop.h"
 
 #include <SDL.h>
 
@@ -33,6 +34,7 @@ void SetHints()
 SdlSession::SdlSession()
 {
     SetHints();
+    InstallX11ErrorLog();
     int attempt = 1;
     while (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         if (attempt++ == kInitAttempts)
