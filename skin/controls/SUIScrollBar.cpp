@@ -145,17 +145,18 @@ void TsuiScrollBar::UpdatePictures()
 
 void TsuiScrollBar::SetArrowPictures(TsuiImageButton* button, TBitmap* strip, int firstFrame)
 {
-    void (TsuiImageButton::*const setters[])(TPicture*) = {&TsuiImageButton::SetPicNormal,
-                                                            &TsuiImageButton::SetPicMouseOn,
-                                                            &TsuiImageButton::SetPicMouseDown};
-    for (int i = 0; i < 3; ++i) {
+    // Normal, mouse-on and mouse-down pictures: three frames in a row.
+    const auto load = [&](int offset, auto set) {
         TBitmap frame;
-        SpitBitmap(strip, &frame, kArrowFrames, firstFrame + i);
+        SpitBitmap(strip, &frame, kArrowFrames, firstFrame + offset);
         if (m_orientation == suiHorizontal) RoundPicture(&frame);
         TPicture picture;
         picture.SetBitmap(&frame);
-        (button->*setters[i])(&picture);
-    }
+        set(&picture);
+    };
+    load(0, [button](TPicture* picture) { button->SetPicNormal(picture); });
+    load(1, [button](TPicture* picture) { button->SetPicMouseOn(picture); });
+    load(2, [button](TPicture* picture) { button->SetPicMouseDown(picture); });
     button->SetAutoSize2(true);
 }
 
