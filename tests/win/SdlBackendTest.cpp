@@ -355,5 +355,23 @@ TEST_F(SdlBackendTest, CursorShapesAndCaptureDoNotFail)
     EXPECT_EQ(m_backend->X11WindowId(w), 0u);
 }
 
+// SDL ends a wait by sending an event, on a connection of its own, to its
+// newest window; a dialog destroyed just after may be gone by the time the X
+// server reads it. The error must not end the program from inside its loop.
+TEST_F(SdlBackendTest, AnEventSentToAWindowThatHasGoneIsDropped)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto sendToGoneWindow = [this] {
+        const HWND dialog = Show(1, Rect(10, 10, 50, 50), NativeKind::Decorated, true);
+        const unsigned long gone = XId(dialog);
+        m_backend->DestroyNativeWindow(dialog);
+        (void)m_backend->WaitEvents(50);
+        m_probe->SendClientMessage(gone);
+        (void)m_backend->WaitEvents(50);
+        std::exit(0);
+    };
+    EXPECT_EXIT(sendToGoneWindow(), ::testing::ExitedWithCode(0), "");
+}
+
 }  // namespace
 }  // namespace win

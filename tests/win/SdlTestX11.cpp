@@ -150,6 +150,17 @@ void X11Probe::MoveWindow(unsigned long window, TPoint root)
     XSync(m_impl->display, False);
 }
 
+void X11Probe::SendClientMessage(unsigned long window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_impl->display, "_QZ_TEST_MESSAGE", False);
+    event.xclient.format = 32;
+    XSendEvent(m_impl->display, window, False, NoEventMask, &event);
+    XSync(m_impl->display, False);
+}
+
 bool X11Probe::HasXTest() const
 {
     int opcode = 0;
