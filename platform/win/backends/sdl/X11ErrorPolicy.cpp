@@ -1,7 +1,6 @@
 #include "platform/win/backends/sdl/X11ErrorPolicy.h"
 
 #include <X11/Xlib.h>
-#include <X11/Xproto.h>
 
 namespace win {
 
@@ -12,9 +11,9 @@ using ErrorHandler = int (*)(Display*, XErrorEvent*);
 ErrorHandler g_previous = nullptr;
 int g_installed = 0;  // sessions may overlap: the first installs, the last removes
 
-int DropEventsToGoneWindows(Display* display, XErrorEvent* error)
+int DropRequestsAboutGoneWindows(Display* display, XErrorEvent* error)
 {
-    if (error->request_code == X_SendEvent && error->error_code == BadWindow) return 0;
+    if (error->error_code == BadWindow) return 0;
     return g_previous ? g_previous(display, error) : 0;
 }
 
@@ -22,7 +21,7 @@ int DropEventsToGoneWindows(Display* display, XErrorEvent* error)
 
 X11ErrorPolicy::X11ErrorPolicy()
 {
-    if (g_installed++ == 0) g_previous = XSetErrorHandler(&DropEventsToGoneWindows);
+    if (g_installed++ == 0) g_previous = XSetErrorHandler(&DropRequestsAboutGoneWindows);
 }
 
 X11ErrorPolicy::~X11ErrorPolicy()
