@@ -387,7 +387,10 @@ TEST_P(SdlGoneWindowTest, RequestsAboutItAreDropped)
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, SdlGoneWindowTest,
-                         ::testing::Values(GoneWindow::OursDestroyed, GoneWindow::AnotherProgramsDestroyed));
+                         ::testing::Values(GoneWindow::OursDestroyed, GoneWindow::AnotherProgramsDestroyed),
+                         [](const auto& info) {
+                             return info.param == GoneWindow::OursDestroyed ? "OursDestroyed" : "AnotherProgramsDestroyed";
+                         });
 
 }  // namespace
 }  // namespace win
