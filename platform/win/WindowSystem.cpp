@@ -9,11 +9,15 @@
 
 namespace {
 
-// The live instances, oldest first; the free functions use the last.
+// The live instances, oldest first; the free functions use the last. Never
+// freed: exit() called from inside the message loop (Xlib's fatal error
+// handler, for one) leaves the window system of the interrupted frame
+// standing while the static destructors free the application's forms, which
+// let go of their windows through it.
 std::vector<WindowSystem*>& Instances()
 {
-    static std::vector<WindowSystem*> instances;
-    return instances;
+    static auto* instances = new std::vector<WindowSystem*>;
+    return *instances;
 }
 
 }  // namespace

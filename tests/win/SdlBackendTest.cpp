@@ -355,5 +355,42 @@ TEST_F(SdlBackendTest, CursorShapesAndCaptureDoNotFail)
     EXPECT_EQ(m_backend->X11WindowId(w), 0u);
 }
 
+// Windows go at any moment on the server's side while requests about them
+// are on their way: SDL wakes its wait with an event sent to its newest
+// window (a dialog we may destroy just after), and reads a move through the
+// window manager's frame (which goes when the window is let go of). Such an
+// error must not end the program from inside its loop.
+enum class GoneWindow { OursDestroyed, AnotherProgramsDestroyed };
+
+class SdlGoneWindowTest : public SdlBackendTest, public ::testing::WithParamInterface<GoneWindow> {};
+
+TEST_P(SdlGoneWindowTest, RequestsAboutItAreDropped)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto requestsAboutGoneWindow = [this] {
+        unsigned long gone = 0;
+        if (GetParam() == GoneWindow::OursDestroyed) {
+            const HWND dialog = Show(1, Rect(10, 10, 50, 50), NativeKind::Decorated, true);
+            gone = XId(dialog);
+            m_backend->DestroyNativeWindow(dialog);
+        } else {
+            gone = m_probe->CreateWindow();
+            m_probe->DestroyWindow(gone);
+        }
+        (void)m_backend->WaitEvents(50);
+        m_probe->SendClientMessage(gone);
+        m_probe->TranslateToRoot(gone);
+        (void)m_backend->WaitEvents(50);
+        std::exit(0);
+    };
+    EXPECT_EXIT(requestsAboutGoneWindow(), ::testing::ExitedWithCode(0), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, SdlGoneWindowTest,
+                         ::testing::Values(GoneWindow::OursDestroyed, GoneWindow::AnotherProgramsDestroyed),
+                         [](const auto& info) {
+                             return info.param == GoneWindow::OursDestroyed ? "OursDestroyed" : "AnotherProgramsDestroyed";
+                         });
+
 }  // namespace
 }  // namespace win

@@ -150,6 +150,38 @@ void X11Probe::MoveWindow(unsigned long window, TPoint root)
     XSync(m_impl->display, False);
 }
 
+void X11Probe::SendClientMessage(unsigned long window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_impl->display, "_QZ_TEST_MESSAGE", False);
+    event.xclient.format = 32;
+    XSendEvent(m_impl->display, window, False, NoEventMask, &event);
+    XSync(m_impl->display, False);
+}
+
+void X11Probe::TranslateToRoot(unsigned long window)
+{
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(m_impl->display, window, DefaultRootWindow(m_impl->display), 0, 0, &x, &y, &child);
+}
+
+unsigned long X11Probe::CreateWindow()
+{
+    const Window w = XCreateSimpleWindow(m_impl->display, DefaultRootWindow(m_impl->display), 0, 0, 10, 10, 0, 0, 0);
+    XSync(m_impl->display, False);
+    return w;
+}
+
+void X11Probe::DestroyWindow(unsigned long window)
+{
+    XDestroyWindow(m_impl->display, window);
+    XSync(m_impl->display, False);
+}
+
 bool X11Probe::HasXTest() const
 {
     int opcode = 0;

@@ -39,6 +39,13 @@ public:
     [[nodiscard]] unsigned long PropertyLength(unsigned long window, const char* property);
     // Moves a window as another program (or the user through the window manager) would.
     void MoveWindow(unsigned long window, TPoint root);
+    // Sends a client message to the window and waits until the X server has read it.
+    void SendClientMessage(unsigned long window);
+    // Asks where the window's corner lies on the root window (a request with a reply).
+    void TranslateToRoot(unsigned long window);
+    // A window of this connection's own, as another program (the window manager) has them.
+    [[nodiscard]] unsigned long CreateWindow();
+    void DestroyWindow(unsigned long window);
 
     // XTest input; HasXTest() false when the library or extension is missing.
     [[nodiscard]] bool HasXTest() const;

@@ -53,10 +53,12 @@ SdlSession::SdlSession()
     SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
     SDL_EventState(SDL_DROPCOMPLETE, SDL_ENABLE);
     m_wakeEventType = SDL_RegisterEvents(1);
+    m_errorPolicy.emplace();
 }
 
 SdlSession::~SdlSession()
 {
+    m_errorPolicy.reset();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 

@@ -3,7 +3,10 @@
 // for as long as this object lives. Throws when there is no X11 display:
 // SDL would otherwise fall back silently to a driver that shows nothing.
 
+#include "platform/win/backends/sdl/X11ErrorPolicy.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace win {
@@ -21,6 +24,7 @@ public:
 
 private:
     std::uint32_t m_wakeEventType = 0;
+    std::optional<X11ErrorPolicy> m_errorPolicy;
 };
 
 }  // namespace win
