@@ -1,7 +1,6 @@
 #include "platform/win/backends/sdl/SdlSession.h"
 
 #include "platform/core/Exception.h"
-#include "platform/win/backends/sdl/X11Desktop.h"
 
 #include <SDL.h>
 
@@ -34,7 +33,10 @@ void SetHints()
 SdlSession::SdlSession()
 {
     SetHints();
-    InstallX11ErrorLog();
+    // Before the display opens and, as a member, gone only after SDL quits: SDL
+    // keeps the handler it finds and puts it back before it closes its
+    // connections, so errors that arrive as they close meet the policy too.
+    m_errorPolicy.emplace();
     int attempt = 1;
     while (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         if (attempt++ == kInitAttempts)
@@ -53,12 +55,10 @@ SdlSession::SdlSession()
     SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
     SDL_EventState(SDL_DROPCOMPLETE, SDL_ENABLE);
     m_wakeEventType = SDL_RegisterEvents(1);
-    m_errorPolicy.emplace();
 }
 
 SdlSession::~SdlSession()
 {
-    m_errorPolicy.reset();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 

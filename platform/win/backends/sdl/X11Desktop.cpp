@@ -6,7 +6,6 @@
 #include <X11/Xutil.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace win {
 
@@ -64,25 +63,7 @@ XWindowId WindowProperty(Display* display, XWindowId window, Atom property)
     return result;
 }
 
-// The handler outside any trap. Windows come and go asynchronously (the
-// window manager acts on a window the program destroyed a moment ago), so a
-// request about a vanished window is no reason to end the program, which is
-// what Xlib's default handler does. Other errors are logged.
-int LogX11Error(Display* display, XErrorEvent* error)
-{
-    if (error->error_code == BadWindow || error->error_code == BadDrawable) return 0;
-    char text[160] = {};
-    XGetErrorText(display, error->error_code, text, sizeof text);
-    std::fprintf(stderr, "X11: %s (request %d, resource 0x%lx)\n", text, error->request_code, error->resourceid);
-    return 0;
-}
-
 }  // namespace
-
-void InstallX11ErrorLog()
-{
-    XSetErrorHandler(&LogX11Error);
-}
 
 std::optional<X11Desktop::WindowInfo> X11Desktop::Of(SDL_Window* window)
 {

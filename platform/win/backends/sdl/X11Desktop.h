@@ -15,11 +15,6 @@ namespace win {
 
 using XWindowId = unsigned long;
 
-// Makes Xlib's errors non-fatal for the whole process. Call it before the
-// display is opened: the display's owner keeps the handler it found and puts
-// it back before closing its connections, whose last errors then reach it too.
-void InstallX11ErrorLog();
-
 class X11Desktop {
 public:
     X11Desktop() = default;
