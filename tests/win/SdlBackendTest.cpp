@@ -259,15 +259,19 @@ TEST_F(SdlBackendTest, OwnedWindowsAreTheirOwnersDialogsWithTheIcon)
     desc.icon = &icon;
     const HWND dialog = SdlHandle(2);
     m_backend->CreateNativeWindow(dialog, desc);
+    // The probe's connection may be read before the backend's requests: wait for each mark.
+    const auto typeIs = [&](const char* type) {
+        return WaitUntil([&] {
+            return m_probe->AtomNames(XId(dialog), "_NET_WM_WINDOW_TYPE") == std::vector<std::string>{type};
+        });
+    };
     m_backend->SetNativeOwner(dialog, owner);
-    EXPECT_EQ(m_probe->TransientFor(XId(dialog)), XId(owner));
-    EXPECT_EQ(m_probe->AtomNames(XId(dialog), "_NET_WM_WINDOW_TYPE"),
-              std::vector<std::string>{"_NET_WM_WINDOW_TYPE_DIALOG"});
+    EXPECT_TRUE(WaitUntil([&] { return m_probe->TransientFor(XId(dialog)) == XId(owner); }));
+    EXPECT_TRUE(typeIs("_NET_WM_WINDOW_TYPE_DIALOG"));
     EXPECT_EQ(m_probe->PropertyLength(XId(dialog), "_NET_WM_ICON"), 2u + 16u * 16u) << "width, height, pixels";
     m_backend->SetNativeOwner(dialog, nullptr);
-    EXPECT_EQ(m_probe->TransientFor(XId(dialog)), 0u);
-    EXPECT_EQ(m_probe->AtomNames(XId(dialog), "_NET_WM_WINDOW_TYPE"),
-              std::vector<std::string>{"_NET_WM_WINDOW_TYPE_NORMAL"});
+    EXPECT_TRUE(WaitUntil([&] { return m_probe->TransientFor(XId(dialog)) == 0u; }));
+    EXPECT_TRUE(typeIs("_NET_WM_WINDOW_TYPE_NORMAL"));
 }
 
 TEST_F(SdlBackendTest, PointerEventsCarryRootCoordinatesAlsoOutsideWhileHeld)
