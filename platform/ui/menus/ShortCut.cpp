@@ -44,10 +44,19 @@ bool IsLetterOrDigit(WORD key)
     return (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z');
 }
 
+// "F1" to "F12". Built by appending: "F" + std::to_string(n) trips a false
+// overlap warning of the optimiser in the string library.
+std::string FunctionKeyName(int n)
+{
+    std::string name = "F";
+    name += std::to_string(n);
+    return name;
+}
+
 std::string KeyName(WORD key)
 {
     if (IsLetterOrDigit(key)) return std::string(1, char(key));
-    if (key >= kF1 && key < kF1 + kFunctionKeys) return "F" + std::to_string(key - kF1 + 1);
+    if (key >= kF1 && key < kF1 + kFunctionKeys) return FunctionKeyName(key - kF1 + 1);
     for (const TKeyName& name : kKeyNames) {
         if (name.Key == key) return name.Name;
     }
@@ -64,7 +73,7 @@ std::optional<WORD> KeyOfName(std::string_view text)
         if (SameText(text, name.Name)) return name.Key;
     }
     for (int n = 1; n <= kFunctionKeys; ++n) {
-        if (SameText(text, "F" + std::to_string(n))) return WORD(kF1 + n - 1);
+        if (SameText(text, FunctionKeyName(n))) return WORD(kF1 + n - 1);
     }
     return std::nullopt;
 }
