@@ -7,14 +7,11 @@
 # Usage: scripts/e2e/combo.sh BUILD_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-build="$(cd "${1:?usage: combo.sh BUILD_DIR}" && pwd)"
-gallery="$build/tools/gallery/gallery"
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-e2e_start
-out="$E2E_TMP/out"
-mkdir -p "$out"
+e2e_begin "${1:-}"
+gallery="$build/tools/gallery/gallery"
 
 # Client coordinates: the section's panel lies below the style bar and its title.
 body_x=8

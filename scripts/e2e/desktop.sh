@@ -8,16 +8,12 @@
 # Usage: scripts/e2e/desktop.sh BUILD_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-root="$(cd "$here/../.." && pwd)"
-build="$(cd "${1:?usage: desktop.sh BUILD_DIR}" && pwd)"
-viewer="$build/app/qzviewer"
-sample="$root/resources/samples/bound.exe"
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-e2e_start
-out="$E2E_TMP/out"
-mkdir -p "$out"
+e2e_begin "${1:-}"
+viewer="$build/app/qzviewer"
+sample="$root/resources/samples/bound.exe"
 
 # Client coordinates of the controls (the frame panel lies at 1, 0).
 combo_button=(258 218)

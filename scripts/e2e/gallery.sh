@@ -8,14 +8,11 @@
 # Usage: scripts/e2e/gallery.sh BUILD_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-build="$(cd "${1:?usage: gallery.sh BUILD_DIR}" && pwd)"
-gallery="$build/tools/gallery/gallery"
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-e2e_start
-out="$E2E_TMP/out"
-mkdir -p "$out"
+e2e_begin "${1:-}"
+gallery="$build/tools/gallery/gallery"
 
 "$gallery" --style DeepBlue --screenshot "$out/headless.png"
 "$gallery" --style DeepBlue --layout >"$out/layout"

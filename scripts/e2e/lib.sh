@@ -3,6 +3,9 @@
 # window manager, driven by xdotool and checked by screenshots.
 #
 # Source this file from a test script, then:
+#   e2e_begin BUILD_DIR              the usual start of a test: sets root (the checkout), build
+#                                    (BUILD_DIR made absolute) and out (a folder for its files),
+#                                    then e2e_start
 #   e2e_start                        Xvfb on a free display (1280x800x24) and openbox; exports DISPLAY
 #   e2e_run CMD [ARGS...]            starts a program in the background; e2e_stop ends it
 #   e2e_find_window NAME             prints the id of a shown window whose name matches the
@@ -172,4 +175,12 @@ e2e_close_expect_clean_exit() {
     cat "$stderr" >&2
     e2e_fail "the program wrote to standard error"
   fi
+}
+
+e2e_begin() {
+  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+  build="$(cd "${1:?usage: $(basename "$0") BUILD_DIR}" && pwd)"
+  e2e_start
+  out="$E2E_TMP/out"
+  mkdir -p "$out"
 }

@@ -7,14 +7,11 @@
 # Usage: scripts/e2e/maskedit.sh BUILD_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-build="$(cd "${1:?usage: maskedit.sh BUILD_DIR}" && pwd)"
-probe="$build/tests/e2e/maskedit_probe"
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-e2e_start
-out="$E2E_TMP/out"
-mkdir -p "$out"
+e2e_begin "${1:-}"
+probe="$build/tests/e2e/maskedit_probe"
 
 QZ_BACKEND=sdl "$probe" >"$out/stdout" 2>"$out/stderr" &
 pid=$!

@@ -6,14 +6,11 @@
 # Usage: scripts/e2e/scroll.sh BUILD_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-build="$(cd "${1:?usage: scroll.sh BUILD_DIR}" && pwd)"
-gallery="$build/tools/gallery/gallery"
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-e2e_start
-out="$E2E_TMP/out"
-mkdir -p "$out"
+e2e_begin "${1:-}"
+gallery="$build/tools/gallery/gallery"
 
 # Client coordinates on the edits page in DeepBlue (16-pixel arrows).
 memo_text="200x100+182+62"     # the memo's text, left of its vertical bar

@@ -8,14 +8,12 @@
 # Usage: scripts/e2e/unreadable.sh BUILD_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-build="$(cd "${1:?usage: unreadable.sh BUILD_DIR}" && pwd)"
-viewer="$build/app/qzviewer"
 # shellcheck source=lib.sh
 . "$here/lib.sh"
 
-e2e_start
-out="$E2E_TMP/out"
-mkdir -p "$out"
+e2e_begin "${1:-}"
+viewer="$build/app/qzviewer"
+
 fifo="$E2E_TMP/waiting.exe"
 mkfifo "$fifo"
 

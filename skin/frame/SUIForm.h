@@ -132,6 +132,9 @@ private:
     void ReleaseForm();
     LRESULT NewParentWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void FormSized();
+    // Lays the frame out on the form as it now stands: size, border, title
+    // bar, and the maximise button's picture.
+    void FollowForm();
     void FormHitTest(TMessage& message);
     [[nodiscard]] LRESULT ProcessKeyPress(const TMessage& message);
     void OnApplicationMessage(MSG& msg, bool& handled);

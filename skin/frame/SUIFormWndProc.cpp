@@ -122,6 +122,11 @@ void TsuiForm::FormSized()
     if (IsZoomed(m_form->WindowHandle()) && m_form->FormStyle() != fsMDIChild && m_formBorderStyle != bsNone) {
         PlaceControl(m_form, GetWorkAreaRect());
     }
+    FollowForm();
+}
+
+void TsuiForm::FollowForm()
+{
     AlignSelf();
     PaintFormBorder();
     if (!m_titleBar) return;
@@ -163,15 +168,7 @@ void TsuiForm::WMCreate(TMessage& message)
     // The form's window may be new (a border style change makes it again):
     // its procedure and its region are put back.
     SubclassForm();
-    AlignSelf();
-    PaintFormBorder();
-    if (!m_titleBar) return;
-    m_titleBar->OnFormReSize();
-    // Maximised or restored by other means (the window manager, the
-    // keyboard): the maximise button shows what a click would do now.
-    const bool zoomed = IsZoomed(m_form->WindowHandle());
-    if (zoomed != m_wasZoomed) m_titleBar->ProcessMaxBtn();
-    m_wasZoomed = zoomed;
+    FollowForm();
 }
 
 void TsuiForm::Dispatch(TMessage& message)
